@@ -1,0 +1,26 @@
+#!/bin/sh
+# Corvane.gau exports its two records undecorated, imports FSSound.dll by
+# ordinal 1, 7 and 14 and the six Win32 functions, and needs no DLL beyond
+# the system's and FSSound.dll.
+set -eu
+gau="$1"
+dump=$(i686-w64-mingw32-objdump -p "$gau")
+fail() { echo "Corvane.gau: $*"; exit 1; }
+
+file "$gau" | grep -q "PE32 executable (DLL).*Intel 80386" || fail "not a 32-bit DLL"
+exports=$(echo "$dump" | sed -n '/^.Ordinal.Name Pointer. Table/,/^$/p' | grep -E '^\s+\[ *[0-9]+\]' | awk '{print $NF}' | sort | tr '\n' ' ')
+[ "$exports" = "ImportTable Linkage " ] || fail "exports are '$exports'"
+
+dlls=$(echo "$dump" | grep 'DLL Name:' | awk '{print $3}' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+[ "$dlls" = "FSSOUND.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL " ] || fail "imports DLLs '$dlls'"
+
+fssound=$(echo "$dump" | sed -n '/DLL Name: FSSound.dll/,/^$/p' | grep '<none>' | awk '{print $2}' | tr '\n' ' ')
+[ "$fssound" = "1 7 14 " ] || fail "FSSound.dll ordinals are '$fssound'"
+
+for f in FindWindowExA SendMessageA; do
+  echo "$dump" | sed -n '/DLL Name: USER32.dll/,/^$/p' | grep -qw "$f" || fail "$f not imported from user32"
+done
+for f in CreateFileMappingA MapViewOfFile UnmapViewOfFile CloseHandle; do
+  echo "$dump" | sed -n '/DLL Name: KERNEL32.dll/,/^$/p' | grep -qw "$f" || fail "$f not imported from kernel32"
+done
+echo "Corvane.gau: exports, FSSound ordinals and Win32 imports as expected"

@@ -1,0 +1,8 @@
+#!/bin/sh
+# The main job: build every preset and fly the default scenario.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh dev linux32 asan windows
+mkdir -p out
+build/dev/tools/baro_scenario | tee out/baro_scenario.txt

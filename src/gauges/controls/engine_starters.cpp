@@ -1,0 +1,20 @@
+// "Engine Starters": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x4F20, {0, 0}, &gauge_engine_starters, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(0xAB65), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_engine_starters =
+    CORVANE_GAUGE_HEADER("Engine Starters", element_list, 158, mouse_areas, lighting_gauge_callback);
+
+}  // namespace corvane

@@ -1,0 +1,19 @@
+// "Flaps": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x4A00, {0, 0}, &gauge_flaps, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(0xAB24), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_flaps = CORVANE_GAUGE_HEADER("Flaps", element_list, 89, mouse_areas, lighting_gauge_callback);
+
+}  // namespace corvane

@@ -1,0 +1,19 @@
+// "Spoilers": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x3900, {0, 0}, &gauge_spoilers, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(0xAB62), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_spoilers = CORVANE_GAUGE_HEADER("Spoilers", element_list, 89, mouse_areas, lighting_gauge_callback);
+
+}  // namespace corvane

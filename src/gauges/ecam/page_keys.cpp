@@ -1,0 +1,20 @@
+// "Page Keys": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x5B00, {0, 0}, &gauge_page_keys, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_page_keys =
+    CORVANE_GAUGE_HEADER("Page Keys", element_list, 222, mouse_areas, lighting_gauge_callback);
+
+}  // namespace corvane

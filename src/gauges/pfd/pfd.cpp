@@ -1,0 +1,19 @@
+// "PFD": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x10A0, {0, 0}, &gauge_pfd, nullptr, nullptr, 0x5);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_pfd = CORVANE_GAUGE_HEADER("PFD", element_list, 215, mouse_areas, idle_gauge_callback);
+
+}  // namespace corvane

@@ -1,0 +1,19 @@
+// "Radio": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x1A00, {0, 0}, &gauge_radio, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(0xA127), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_radio = CORVANE_GAUGE_HEADER("Radio", element_list, 222, mouse_areas, lighting_gauge_callback);
+
+}  // namespace corvane

@@ -1,0 +1,20 @@
+// "Stdby Altimeter": header, background and parent area; the panel's own elements and
+// areas are not built yet.
+#include "module/elements.h"
+#include "module/gauge_callbacks.h"
+#include "module/gauge_table.h"
+#include "module/linkage.h"
+
+namespace corvane {
+namespace {
+
+StaticElement background = make_static(0x5300, {0, 0}, &gauge_stdby_altimeter, nullptr, nullptr, 0x1);
+Element* element_list[] = {&background.header, nullptr};
+MouseArea mouse_areas[] = {parent_area(0xAB07), end_area()};
+
+}  // namespace
+
+GaugeHeader gauge_stdby_altimeter =
+    CORVANE_GAUGE_HEADER("Stdby Altimeter", element_list, 69, mouse_areas, idle_gauge_callback);
+
+}  // namespace corvane

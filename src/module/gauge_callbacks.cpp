@@ -1,0 +1,15 @@
+#include "module/gauge_callbacks.h"
+
+#include "module/elements.h"
+
+namespace corvane {
+
+void CORVANE_CALL lighting_gauge_callback(GaugeHeader* gauge, uint32_t service, uint32_t /*extra*/) {
+  if (service == kServiceUpdate) {
+    apply_panel_lighting(gauge);
+  }
+}
+
+void CORVANE_CALL idle_gauge_callback(GaugeHeader* /*gauge*/, uint32_t /*service*/, uint32_t /*extra*/) {}
+
+}  // namespace corvane

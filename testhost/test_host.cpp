@@ -1,0 +1,325 @@
+#include "corvane_testhost/test_host.h"
+
+#include <cstring>
+
+namespace corvane::testhost {
+
+namespace {
+
+TestHost* current = nullptr;
+
+uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
+  if (current != nullptr) {
+    current->raise(id, value);
+  }
+  return 1;
+}
+
+uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
+  if (current != nullptr) {
+    current->fill(record);
+  }
+  return 1;
+}
+
+template <int Slot>
+uint32_t CORVANE_CALL list_op0(Element* element) {
+  return current != nullptr ? current->list_call(Slot, element, 0) : 0;
+}
+
+template <int Slot>
+uint32_t CORVANE_CALL list_op1(Element* element, uint32_t argument) {
+  return current != nullptr ? current->list_call(Slot, element, argument) : 0;
+}
+
+double record_value(const VariableRecord& record) {
+  double value = 0.0;
+  std::memcpy(&value, record.value, sizeof value);
+  return value;
+}
+
+}  // namespace
+
+bool is_integer_token(uint32_t token) {
+  static const std::set<uint32_t> kIntegers = {0x17,  0x366, 0x269, 0x367, 0x10,  0x12,  0x18, 0x1B,
+                                               0x368, 0x369, 0x26,  0x133, 0x134, 0x2E7, 0x35D};
+  return kIntegers.count(token) != 0;
+}
+
+TestHost::TestHost(ModuleView module) : module_(module), services_(std::make_unique<HostServices>()) {
+  *services_ = HostServices{};
+  services_->slot24 = list_op0<24>;
+  services_->slot25 = list_op1<25>;
+  services_->slot26 = list_op0<26>;
+  services_->slot27 = list_op0<27>;
+  services_->slot28 = list_op1<28>;
+  services_->slot29 = list_op0<29>;
+  services_->slot31 = list_op0<31>;
+  services_->raise_event = raise_event_slot;
+  services_->read_variable = read_variable_slot;
+  current = this;
+  module_.import_table->entries[0].services = services_.get();
+}
+
+TestHost::~TestHost() {
+  // Buffers die with the host: leave no dangling text pointer in the module.
+  for (auto& [element, buffer] : buffers_) {
+    reinterpret_cast<StringElement*>(const_cast<Element*>(element))->text = nullptr;
+  }
+  for (auto& [gauge, text] : parameters_) {
+    const_cast<GaugeHeader*>(gauge)->parameters = nullptr;
+  }
+  module_.import_table->entries[0].services = nullptr;
+  if (current == this) {
+    current = nullptr;
+  }
+}
+
+GaugeHeader* TestHost::gauge(std::string_view name) const {
+  for (GaugeHeader* const* g = module_.linkage->gauges; *g != nullptr; ++g) {
+    if ((*g)->name != nullptr && name == (*g)->name) {
+      return *g;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<GaugeHeader*> TestHost::gauges() const {
+  std::vector<GaugeHeader*> out;
+  for (GaugeHeader* const* g = module_.linkage->gauges; *g != nullptr; ++g) {
+    out.push_back(*g);
+  }
+  return out;
+}
+
+void TestHost::install(GaugeHeader* gauge, const char* parameters) {
+  if (parameters != nullptr) {
+    parameters_[gauge] = parameters;
+    gauge->parameters = parameters_[gauge].c_str();
+  }
+  call(gauge, kServiceInstall);
+}
+
+void TestHost::update(GaugeHeader* gauge) { call(gauge, kServiceUpdate); }
+void TestHost::draw(GaugeHeader* gauge) { call(gauge, kServiceDraw); }
+void TestHost::kill(GaugeHeader* gauge) { call(gauge, kServiceKill); }
+
+void TestHost::call(GaugeHeader* gauge, uint32_t service) {
+  if (gauge->callback != nullptr) {
+    gauge->callback(gauge, service, 0);
+  }
+}
+
+void TestHost::evaluate(GaugeHeader* gauge) {
+  for (Element* element : elements(gauge)) {
+    evaluate_element(element);
+  }
+}
+
+void TestHost::cycle(GaugeHeader* gauge) {
+  update(gauge);
+  evaluate(gauge);
+  draw(gauge);
+}
+
+const MouseArea* TestHost::area_at(GaugeHeader* gauge, int x, int y) const {
+  if (gauge->mouse_areas == nullptr) {
+    return nullptr;
+  }
+  for (const MouseArea* area = gauge->mouse_areas; area->kind != kAreaEnd; ++area) {
+    if (area->kind == kAreaChild && x >= area->x && x < area->x + area->width && y >= area->y &&
+        y < area->y + area->height) {
+      return area;
+    }
+  }
+  return nullptr;
+}
+
+bool TestHost::click(GaugeHeader* gauge, int x, int y) {
+  const MouseArea* area = area_at(gauge, x, y);
+  if (area == nullptr) {
+    return false;
+  }
+  if (area->handler != nullptr) {
+    area->handler(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
+  } else if (area->event_id != 0) {
+    raise(area->event_id, 0);
+  }
+  return true;
+}
+
+void TestHost::set_var(uint32_t token, double value) { vars_[token] = value; }
+
+double TestHost::var(uint32_t token) const {
+  const auto it = vars_.find(token);
+  return it != vars_.end() ? it->second : 0.0;
+}
+
+void TestHost::raise(uint32_t id, uint32_t value) {
+  events_.push_back({id, value});
+  if (on_event) {
+    on_event(*this, events_.back());
+  }
+}
+
+void TestHost::fill(VariableRecord* record) {
+  ++reads_;
+  const double value = var(record->token);
+  std::memset(record->value, 0, sizeof record->value);
+  if (is_integer_token(record->token)) {
+    // Beyond the int32 range the low word keeps what a cast of the whole
+    // number would: values arrive as bit patterns, not as arithmetic.
+    const auto whole = static_cast<int64_t>(value >= -9.2e18 && value <= 9.2e18 ? value : 0.0);
+    const auto low = static_cast<uint32_t>(static_cast<uint64_t>(whole));
+    std::memcpy(record->value, &low, sizeof low);
+  } else {
+    std::memcpy(record->value, &value, sizeof value);
+  }
+}
+
+uint32_t TestHost::list_call(int slot, Element* element, uint32_t argument) {
+  list_calls_.push_back({slot, element, argument});
+  return 0x1000U + static_cast<uint32_t>(slot);
+}
+
+std::vector<Element*> TestHost::elements(GaugeHeader* gauge) {
+  std::vector<Element*> out;
+  std::function<void(Element*)> walk = [&](Element* element) {
+    out.push_back(element);
+    if (element->children != nullptr) {
+      for (Element** child = element->children; *child != nullptr; ++child) {
+        walk(*child);
+      }
+    }
+  };
+  if (gauge->elements != nullptr) {
+    for (Element** root = gauge->elements; *root != nullptr; ++root) {
+      walk(*root);
+    }
+  }
+  return out;
+}
+
+Element* TestHost::element(GaugeHeader* gauge, size_t index) const {
+  const std::vector<Element*> all = elements(gauge);
+  return index < all.size() ? all[index] : nullptr;
+}
+
+const ElementValues& TestHost::values(const Element* element) const {
+  static const ElementValues kNone{};
+  const auto it = values_.find(element);
+  return it != values_.end() ? it->second : kNone;
+}
+
+std::string TestHost::text(const Element* element) const {
+  const auto it = buffers_.find(element);
+  if (it == buffers_.end()) {
+    return {};
+  }
+  return std::string(it->second.bytes.data(), strnlen(it->second.bytes.data(), it->second.chars + 1));
+}
+
+char* TestHost::buffer_for(StringElement* element) {
+  auto& buffer = buffers_[&element->header];
+  if (buffer.bytes.empty()) {
+    buffer.chars = element->char_count;
+    buffer.bytes.assign(element->char_count + 1 + kGuard, kGuardByte);
+    buffer.bytes[0] = '\0';
+  }
+  element->text = buffer.bytes.data();
+  return element->text;
+}
+
+void TestHost::check_text(StringElement* element) {
+  const TextBuffer& buffer = buffers_[&element->header];
+  const size_t length = strnlen(buffer.bytes.data(), buffer.chars + 1);
+  const std::string where = std::string(element->header.gauge != nullptr && element->header.gauge->name != nullptr
+                                            ? element->header.gauge->name
+                                            : "?") +
+                            " string at (" + std::to_string(element->header.x) + "," +
+                            std::to_string(element->header.y) + ")";
+  if (length > buffer.chars) {
+    violations_.push_back(where + ": text longer than " + std::to_string(buffer.chars) + " characters");
+  }
+  for (size_t i = buffer.chars + 1; i < buffer.bytes.size(); ++i) {
+    if (buffer.bytes[i] != kGuardByte) {
+      violations_.push_back(where + ": wrote past its buffer");
+      break;
+    }
+  }
+}
+
+void TestHost::evaluate_element(Element* element) {
+  ElementValues& v = values_[element];
+  switch (element->kind) {
+    case kKindNeedle: {
+      auto* e = reinterpret_cast<NeedleElement*>(element);
+      if (e->variable.token != 0) {
+        fill(&e->variable);
+      }
+      v.value[0] = e->callback != nullptr ? e->callback(element) : record_value(e->variable);
+      break;
+    }
+    case kKindString: {
+      auto* e = reinterpret_cast<StringElement*>(element);
+      for (VariableRecord& record : e->variables) {
+        if (record.token != 0) {
+          fill(&record);
+        }
+      }
+      buffer_for(e);
+      if (e->callback != nullptr) {
+        v.value[0] = e->callback(element);
+        check_text(e);
+      }
+      break;
+    }
+    case kKindSlider: {
+      auto* e = reinterpret_cast<SliderElement*>(element);
+      if (e->x_variable.token != 0) {
+        fill(&e->x_variable);
+      }
+      if (e->y_variable.token != 0) {
+        fill(&e->y_variable);
+      }
+      v.value[0] = e->x_callback != nullptr ? e->x_callback(element) : record_value(e->x_variable);
+      v.value[1] = e->y_callback != nullptr ? e->y_callback(element) : record_value(e->y_variable);
+      break;
+    }
+    case kKindIcon: {
+      auto* e = reinterpret_cast<IconElement*>(element);
+      if (e->variable.token != 0) {
+        fill(&e->variable);
+      }
+      v.value[0] = e->callback != nullptr ? e->callback(element) : record_value(e->variable);
+      break;
+    }
+    case kKindMoving: {
+      auto* e = reinterpret_cast<MovingElement*>(element);
+      if (e->x_variable.token != 0) {
+        fill(&e->x_variable);
+      }
+      if (e->y_variable.token != 0) {
+        fill(&e->y_variable);
+      }
+      v.value[0] = e->x_callback != nullptr ? e->x_callback(element) : record_value(e->x_variable);
+      v.value[1] = e->y_callback != nullptr ? e->y_callback(element) : record_value(e->y_variable);
+      break;
+    }
+    case kKindSprite: {
+      auto* e = reinterpret_cast<SpriteElement*>(element);
+      SpriteSlotRecord* slots[3] = {&e->slot0, &e->slot1, &e->slot2};
+      for (int i = 0; i < 3; ++i) {
+        if (slots[i]->variable.token != 0) {
+          fill(&slots[i]->variable);
+        }
+        v.value[i] = e->callbacks[i] != nullptr ? e->callbacks[i](element) : record_value(slots[i]->variable);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace corvane::testhost

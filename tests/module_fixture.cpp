@@ -1,0 +1,31 @@
+#include "module_fixture.h"
+
+#include <cstring>
+
+#include "host/fsuipc.h"
+#include "module/variables.h"
+#include "shared/cockpit_state.h"
+#include "shared/sounds.h"
+
+namespace corvane {
+extern uint32_t baro_flash_counter;
+}
+
+namespace corvane::test {
+
+void reset_module_state() {
+  panel_lights_on = 0;
+  baro_unit_inhg = 0;
+  baro_std_selected = 0;
+  baro_flash_counter = 0;
+  for (SoundSlot& slot : sound_slots) {
+    slot.loaded = 0;
+    slot.sound = 0;
+  }
+  ipc_close();
+  for (VariableRecord& record : sim_vars) {
+    std::memset(record.value, 0, sizeof record.value);
+  }
+}
+
+}  // namespace corvane::test

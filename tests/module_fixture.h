@@ -1,0 +1,41 @@
+// A test host over the linked module with the module's shared state put back
+// to its load values, and a check that no string ever overran its buffer.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "corvane_testhost/platform_world.h"
+#include "corvane_testhost/test_host.h"
+#include "module/records.h"
+
+namespace corvane::test {
+
+// Puts every module-wide value the tests touch back to its value at load.
+void reset_module_state();
+
+class ModuleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset_platform();
+    reset_module_state();
+    host_ = std::make_unique<testhost::TestHost>(testhost::linked_module());
+  }
+  void TearDown() override {
+    for (const std::string& v : host_->violations()) {
+      ADD_FAILURE() << v;
+    }
+    host_.reset();
+  }
+  testhost::TestHost& host() { return *host_; }
+  GaugeHeader* gauge(const char* name) {
+    GaugeHeader* g = host_->gauge(name);
+    EXPECT_NE(g, nullptr) << name;
+    return g;
+  }
+  testhost::PlatformWorld& world() { return testhost::platform(); }
+
+ private:
+  std::unique_ptr<testhost::TestHost> host_;
+};
+
+}  // namespace corvane::test
