@@ -23,6 +23,11 @@ void reset_module_state() {
     slot.sound = 0;
   }
   ipc_close();
+  std::memset(ecam_messages, 0, sizeof ecam_messages);
+  std::memset(ecam_message_used, 0, sizeof ecam_message_used);
+  std::memset(ecam_message_level, 0, sizeof ecam_message_level);
+  std::memset(ecam_memo_slots, 0, sizeof ecam_memo_slots);
+  std::memset(ecam_memo_stamp, 0, sizeof ecam_memo_stamp);
   for (VariableRecord& record : sim_vars) {
     std::memset(record.value, 0, sizeof record.value);
   }
