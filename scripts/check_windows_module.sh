@@ -23,4 +23,14 @@ done
 for f in CreateFileMappingA MapViewOfFile UnmapViewOfFile CloseHandle; do
   echo "$dump" | sed -n '/DLL Name: KERNEL32.dll/,/^$/p' | grep -qw "$f" || fail "$f not imported from kernel32"
 done
+
+# Every bitmap under its id with its size and depth, read from the PE file by
+# the native checker (built in dev) against the manifest drawn beside the gau.
+checker="$(dirname "$0")/../build/dev/tools/pe_check/corvane_pe_check"
+manifest="$(dirname "$gau")/bitmaps/bitmaps.txt"
+if [ -x "$checker" ]; then
+  "$checker" "$gau" "$manifest" || fail "bitmap resources differ from $manifest"
+else
+  echo "Corvane.gau: bitmap check skipped ($checker not built)"
+fi
 echo "Corvane.gau: exports, FSSound ordinals and Win32 imports as expected"

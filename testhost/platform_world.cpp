@@ -23,7 +23,7 @@ int FsSoundStandIn::load(uint32_t* handle, const char* path) {
     *handle = next_handle_++;
     live_[*handle] = p;
   }
-  calls_.push_back({SoundCall::Kind::Load, p, result == 1 ? *handle : 0, 0, result});
+  calls_.push_back({SoundCall::Kind::Load, p, result == 1 ? *handle : 0, 0, result, clock ? clock() : 0.0});
   return result;
 }
 
@@ -34,14 +34,15 @@ int FsSoundStandIn::play(uint32_t handle, uint32_t flags) {
     result = 0;
   }
   const auto it = live_.find(handle);
-  calls_.push_back({SoundCall::Kind::Play, it != live_.end() ? it->second : "", handle, flags, result});
+  calls_.push_back(
+      {SoundCall::Kind::Play, it != live_.end() ? it->second : "", handle, flags, result, clock ? clock() : 0.0});
   return result;
 }
 
 void FsSoundStandIn::release(uint32_t* handle) {
   const uint32_t h = handle != nullptr ? *handle : 0;
   const auto it = live_.find(h);
-  calls_.push_back({SoundCall::Kind::Release, it != live_.end() ? it->second : "", h, 0, 0});
+  calls_.push_back({SoundCall::Kind::Release, it != live_.end() ? it->second : "", h, 0, 0, clock ? clock() : 0.0});
   if (it != live_.end()) {
     live_.erase(it);
   }

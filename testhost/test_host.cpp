@@ -41,8 +41,8 @@ double record_value(const VariableRecord& record) {
 }  // namespace
 
 bool is_integer_token(uint32_t token) {
-  static const std::set<uint32_t> kIntegers = {0x17,  0x366, 0x269, 0x367, 0x10,  0x12,  0x18, 0x1B,
-                                               0x368, 0x369, 0x26,  0x133, 0x134, 0x2E7, 0x35D};
+  static const std::set<uint32_t> kIntegers = {0x17,  0x366, 0x269, 0x367, 0x10,  0x12,  0x18,  0x1B,
+                                               0x368, 0x369, 0x26,  0x133, 0x134, 0x2E7, 0x35D, 0x2E4};
   return kIntegers.count(token) != 0;
 }
 
@@ -150,6 +150,8 @@ bool TestHost::click(GaugeHeader* gauge, int x, int y) {
 
 void TestHost::set_var(uint32_t token, double value) { vars_[token] = value; }
 
+void TestHost::set_text_var(uint32_t token, const char* text) { text_vars_[token] = text; }
+
 double TestHost::var(uint32_t token) const {
   const auto it = vars_.find(token);
   return it != vars_.end() ? it->second : 0.0;
@@ -166,6 +168,11 @@ void TestHost::fill(VariableRecord* record) {
   ++reads_;
   const double value = var(record->token);
   std::memset(record->value, 0, sizeof record->value);
+  if (const auto text = text_vars_.find(record->token); text != text_vars_.end()) {
+    const auto address = reinterpret_cast<uintptr_t>(text->second);
+    std::memcpy(record->value, &address, sizeof address);
+    return;
+  }
   if (is_integer_token(record->token)) {
     // Beyond the int32 range the low word keeps what a cast of the whole
     // number would: values arrive as bit patterns, not as arithmetic.

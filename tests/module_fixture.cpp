@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "gauges/guidance/fcu.h"
+#include "gauges/guidance/fd.h"
 #include "host/fsuipc.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
@@ -23,6 +25,13 @@ void reset_module_state() {
     slot.sound = 0;
   }
   ipc_close();
+  // The platform world that held the shared blocks was just replaced: a view
+  // kept from an earlier test would point into freed memory.
+  nd_block_handle = nullptr;
+  nd_block_view = nullptr;
+  fd_block_handle = nullptr;
+  fd_block_view = nullptr;
+  fd_mode = 0;
   std::memset(ecam_messages, 0, sizeof ecam_messages);
   std::memset(ecam_message_used, 0, sizeof ecam_message_used);
   std::memset(ecam_message_level, 0, sizeof ecam_message_level);

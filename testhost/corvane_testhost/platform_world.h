@@ -21,6 +21,7 @@ struct SoundCall {
   uint32_t handle = 0;  // plays and releases
   uint32_t flags = 0;
   int result = 0;
+  double time = 0.0;  // the stand-in's clock when the call came
 };
 
 class FsSoundStandIn {
@@ -37,6 +38,8 @@ class FsSoundStandIn {
   int failing_plays = 0;                // so many next plays fail
   // Called with each path to load; returning false fails the load (real files).
   std::function<bool(const std::string&)> file_exists;
+  // Stamps each call (simulation time); none leaves 0.
+  std::function<double()> clock;
 
  private:
   std::vector<SoundCall> calls_;

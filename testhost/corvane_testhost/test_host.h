@@ -70,6 +70,10 @@ class TestHost {
 
   void set_var(uint32_t token, double value);
   double var(uint32_t token) const;
+  // A token whose value is the address of a text the host owns (0x35D): the
+  // low 32 bits on 32-bit builds, the whole value field where a pointer is
+  // wider. nullptr makes the address 0.
+  void set_text_var(uint32_t token, const char* text);
   // Called for every key event after it is logged: the simulator's reaction.
   std::function<void(TestHost&, const KeyEvent&)> on_event;
 
@@ -107,6 +111,7 @@ class TestHost {
   ModuleView module_;
   std::unique_ptr<HostServices> services_;
   std::map<uint32_t, double> vars_;
+  std::map<uint32_t, const char*> text_vars_;
   std::vector<KeyEvent> events_;
   std::vector<ElementListCall> list_calls_;
   std::map<const Element*, ElementValues> values_;

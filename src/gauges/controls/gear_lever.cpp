@@ -1,16 +1,32 @@
-// "Gear Lever": header, background and parent area; the panel's own elements and
-// areas are not built yet.
+// "Gear Lever": the landing-gear lever. The picture follows the simulator's
+// lever; a click anywhere makes the host send the gear toggle itself.
 #include "module/elements.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/variables.h"
 
 namespace corvane {
 namespace {
 
-StaticElement background = make_static(0x3700, {0, 0}, &gauge_gear_lever, nullptr, nullptr, 0x11);
+constexpr uint32_t kEventGearToggle = 0x10022;
+
+double CORVANE_CALL gear_lever_picture(Element* element) {
+  return record_double(as_icon(element)->variable) != 0.0 ? 1.0 : 0.0;
+}
+
+IconElement lever = make_icon(element_header(kKindIcon, 0x3800, {15, 8}, &gauge_gear_lever, nullptr, nullptr, 0x3), 2,
+                              gear_lever_picture, 0x14B);
+Element* background_children[] = {&lever.header, nullptr};
+
+StaticElement background = make_static(0x3700, {0, 0}, &gauge_gear_lever, background_children, nullptr, 0x11);
 Element* element_list[] = {&background.header, nullptr};
-MouseArea mouse_areas[] = {parent_area(0xAB30), end_area()};
+
+MouseArea mouse_areas[] = {
+    parent_area(0xAB30),
+    child_area(0, 0, 55, 95, kCursorClick, kMouseLeftClick, nullptr, kEventGearToggle),
+    end_area(),
+};
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "module/variables.h"
 #include "shared/cockpit_state.h"
 
 namespace corvane {
@@ -85,6 +86,30 @@ void ecam_set_memo(const char* text, int slot) {
     return;
   }
   copy_text(ecam_memo_slots[slot], text, kMemoTextSize);
+}
+
+void ecam_memo_expire(int slot) {
+  if (slot < 0 || slot >= kMemoStampCount || ecam_memo_stamp[slot] == 0.0) {
+    return;
+  }
+  const double now = read_sim(SV_25C);
+  if (ecam_memo_stamp[slot] + 10.0 <= now) {
+    ecam_set_memo("", slot);
+    ecam_memo_stamp[slot] = 0.0;
+  }
+}
+
+uint32_t ecam_message_colour(int level) {
+  switch (level) {
+    case MESSAGE_ADVISORY:
+      return 0x00FFFF;
+    case MESSAGE_CAUTION:
+      return 0x3287FF;
+    case MESSAGE_WARNING:
+      return 0x1E1EFF;
+    default:
+      return 0x40FF40;
+  }
 }
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 // sorted message list of the left column and the memo slots of the right.
 #pragma once
 
+#include <cstdint>
+
 namespace corvane {
 
 enum MessageLevel : int { MESSAGE_MEMO = 0, MESSAGE_ADVISORY = 1, MESSAGE_CAUTION = 2, MESSAGE_WARNING = 3 };
@@ -10,5 +12,9 @@ enum MessageLevel : int { MESSAGE_MEMO = 0, MESSAGE_ADVISORY = 1, MESSAGE_CAUTIO
 void ecam_post_message(const char* text, int level, int add);
 // Copies the text into memo slot 0..4; the slot's stamp is the writer's business.
 void ecam_set_memo(const char* text, int slot);
+// Slots 0..2 only: empties the slot 10 s of simulation time after its stamp.
+void ecam_memo_expire(int slot);
+// The text colour of a message level; unknown levels show as memos.
+uint32_t ecam_message_colour(int level);
 
 }  // namespace corvane

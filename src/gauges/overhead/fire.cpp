@@ -1,5 +1,5 @@
-// "Fire": header, background and parent area; the panel's own elements and
-// areas are not built yet.
+// "Fire": the overhead fire panel is a picture only; it has no active
+// element and no click area, and follows the panel lights.
 #include "module/elements.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"

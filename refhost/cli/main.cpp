@@ -1,0 +1,302 @@
+// corvane: the reference host's command line. Lists the module's gauges,
+// prints element trees, flies scenarios and (where built with the renderer)
+// draws gauges and panels.
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "corvane_testhost/test_host.h"
+#include "scenario/panel.h"
+#include "scenario/scenario.h"
+#include "sim/simulator.h"
+
+#if defined(CORVANE_HAVE_RENDER)
+#include "render.h"
+#endif
+
+namespace fs = std::filesystem;
+using namespace corvane;
+using namespace corvane::refhost;
+
+namespace {
+
+std::vector<std::string> gauge_names() {
+  std::vector<std::string> names;
+  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
+    names.emplace_back((*g)->name);
+  }
+  return names;
+}
+
+int count_areas(const GaugeHeader* g) {
+  int n = 0;
+  for (const MouseArea* a = g->mouse_areas; a != nullptr && a->kind != kAreaEnd; ++a) {
+    n += a->kind == kAreaChild ? 1 : 0;
+  }
+  return n;
+}
+
+const char* kind_name(uint32_t kind) {
+  static const char* const kNames[] = {"static", "needle", "string", "slider", "icon", "moving", "sprite"};
+  return kind < 7 ? kNames[kind] : "?";
+}
+
+void apply_sets(Panel& panel, const std::vector<std::string>& sets) {
+  for (const std::string& s : sets) {
+    const auto eq = s.find('=');
+    if (eq == std::string::npos) {
+      throw std::runtime_error("--set wants name=value, got \"" + s + "\"");
+    }
+    const auto token = parse_token(s.substr(0, eq));
+    if (!token) {
+      throw std::runtime_error("unknown token name \"" + s.substr(0, eq) + "\"");
+    }
+    panel.host().set_var(*token, std::stod(s.substr(eq + 1)));
+  }
+}
+
+void print_tree(Panel& panel, GaugeHeader* g) {
+  testhost::TestHost& host = panel.host();
+  std::function<void(Element*, int, int&)> walk = [&](Element* e, int depth, int& index) {
+    std::printf("%3d %*s%-7s", index++, depth * 2, "", kind_name(e->kind));
+    if (e->bitmap_id != kNoBitmap) {
+      std::printf(" bitmap 0x%04X", e->bitmap_id);
+    }
+    std::printf(" at (%d,%d) flags 0x%08X", e->x, e->y, e->image_flags);
+    const testhost::ElementValues& v = host.values(e);
+    if (e->kind == kKindString) {
+      std::printf(" text \"%s\" colour 0x%06X", host.text(e).c_str(), reinterpret_cast<StringElement*>(e)->text_colour);
+    } else if (e->kind == kKindSlider || e->kind == kKindMoving) {
+      std::printf(" x %g y %g", v.value[0], v.value[1]);
+    } else if (e->kind == kKindSprite) {
+      std::printf(" slots %g %g %g", v.value[0], v.value[1], v.value[2]);
+    } else if (e->kind != kKindStatic) {
+      std::printf(" value %g", v.value[0]);
+    }
+    std::printf("%s\n", (e->image_flags & kFlagHidden) != 0 ? " hidden" : "");
+    if (e->children != nullptr) {
+      for (Element** c = e->children; *c != nullptr; ++c) {
+        walk(*c, depth + 1, index);
+      }
+    }
+  };
+  int index = 0;
+  for (Element** root = g->elements; *root != nullptr; ++root) {
+    walk(*root, 0, index);
+  }
+}
+
+#if defined(CORVANE_HAVE_RENDER)
+// Frames show the package's panel: every window of its panel.cfg in one picture.
+struct FrameRenderer {
+  render::BitmapStore bitmaps;
+  render::PanelConfig panel;
+  bool ready = false;
+
+  explicit FrameRenderer(const std::string& panel_cfg) {
+    std::string error;
+    ready = bitmaps.load_folder(CORVANE_BITMAP_DIR) > 0 && render::read_panel_config(panel_cfg, panel, error);
+    if (!ready) {
+      std::cerr << "corvane: frames not drawn (" << (error.empty() ? "no bitmaps" : error) << ")\n";
+    }
+  }
+  void draw(Panel& p, const std::string& path) const {
+    if (!ready) {
+      return;
+    }
+    cairo_surface_t* surface = render::draw_panel(p.host(), panel, bitmaps, render::RenderOptions{});
+    if (surface != nullptr) {
+      render::write_png(surface, path);
+      cairo_surface_destroy(surface);
+    }
+  }
+};
+#endif
+
+int fly_command(const std::string& file, const std::string& out_dir, const std::string& sound_dir, bool quiet,
+                const std::string& panel_cfg) {
+  const Scenario scenario = load_scenario(file, gauge_names());
+  Panel panel(testhost::linked_module(), sound_dir);
+  panel.set_approach_identifier(scenario.approach_identifier);
+  panel.install(scenario.gauges);
+  fs::create_directories(out_dir);
+  std::ofstream log(fs::path(out_dir) / "log.txt");
+  RunOptions options;
+  options.log = [&](const std::string& line) {
+    log << line << "\n";
+    if (!quiet) {
+      std::cout << line << "\n";
+    }
+  };
+#if defined(CORVANE_HAVE_RENDER)
+  const FrameRenderer frames(panel_cfg);
+  fs::create_directories(fs::path(out_dir) / "frames");
+  options.frame = [&](Panel& p, const std::string& name) {
+    frames.draw(p, (fs::path(out_dir) / "frames" / (name + ".png")).string());
+  };
+#else
+  (void)panel_cfg;
+#endif
+  const RunResult result = fly(panel, scenario, options);
+  std::ofstream sounds(fs::path(out_dir) / "sounds.txt");
+  for (const SoundPlay& s : result.sounds) {
+    sounds << s.time << " " << s.path << "\n";
+  }
+  std::ostringstream summary;
+  summary << "scenario: " << (scenario.name.empty() ? file : scenario.name) << "\n"
+          << "simulated time: " << result.simulated_seconds << " s\n"
+          << "cycles: " << result.cycles << "\n"
+          << "wall time: " << result.wall_seconds << " s\n"
+          << "simulated seconds per wall second: "
+          << (result.wall_seconds > 0 ? result.simulated_seconds / result.wall_seconds : 0.0) << "\n"
+          << "expectations met: " << result.met << " of " << result.expectations << "\n"
+          << "sounds played: " << result.sounds.size() << "\n";
+  for (const std::string& f : result.failures) {
+    summary << "FAILED " << f << "\n";
+  }
+  for (const std::string& v : panel.host().violations()) {
+    summary << "VIOLATION " << v << "\n";
+  }
+  std::ofstream(fs::path(out_dir) / "summary.txt") << summary.str();
+  std::cout << summary.str();
+  return result.ok() && panel.host().violations().empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"corvane: the reference host for the Corvane gauge module"};
+  app.require_subcommand(1);
+
+  auto* list = app.add_subcommand("list", "List the module's gauges");
+  auto* tokens = app.add_subcommand("tokens", "List the simulator variables the host keeps");
+  auto* events = app.add_subcommand("events", "List the key events the host's simulator answers");
+
+  auto* tree = app.add_subcommand("tree", "Print a gauge's element tree with each element's value, text and flags");
+  std::string tree_gauge;
+  std::vector<std::string> tree_sets;
+  int tree_cycles = 1;
+  tree->add_option("gauge", tree_gauge, "Gauge name, e.g. \"Baro\"")->required();
+  tree->add_option("--set", tree_sets, "Simulator variable name=value (by name or 0x token), repeatable");
+  tree->add_option("--cycles", tree_cycles, "Panel cycles to run first")->check(CLI::Range(1, 100000));
+
+  auto* fly_cmd = app.add_subcommand("fly", "Fly a scenario file; exits non-zero when an expectation fails");
+  std::string scenario_file;
+  std::string out_dir = "out";
+  std::string sound_dir;
+  bool quiet = false;
+  fly_cmd->add_option("scenario", scenario_file, "Scenario file (TOML)")->required();
+  fly_cmd->add_option("--out", out_dir, "Folder for the summary, log and frames");
+  fly_cmd->add_option("--sounds", sound_dir, "Folder holding Sound\\*.wav; loads of missing files fail");
+  fly_cmd->add_flag("--quiet", quiet, "Print only the summary");
+  std::string panel_cfg = CORVANE_PANEL_CFG;
+  fly_cmd->add_option("--panel", panel_cfg, "panel.cfg whose windows make the frames of steps with render = \"name\"");
+
+#if defined(CORVANE_HAVE_RENDER)
+  auto* render_cmd = app.add_subcommand("render", "Draw a gauge, or the panel of a panel.cfg, to PNG");
+  std::string render_gauge_name;
+  std::string render_panel;
+  std::string render_out = "out/render.png";
+  std::vector<std::string> render_sets;
+  int render_cycles = 3;
+  bool render_night = false;
+  double render_scale = 1.0;
+  render_cmd->add_option("gauge", render_gauge_name, "Gauge name (or use --panel)");
+  render_cmd->add_option("--panel", render_panel, "A panel.cfg: draws all its windows in one picture");
+  render_cmd->add_option("-o,--out", render_out, "PNG file to write");
+  render_cmd->add_option("--set", render_sets, "Simulator variable name=value, repeatable");
+  render_cmd->add_option("--cycles", render_cycles, "Panel cycles to run before drawing")->check(CLI::Range(1, 100000));
+  render_cmd->add_flag("--night", render_night, "Night mode: unlit elements dimmed");
+  render_cmd->add_option("--scale", render_scale, "Scale factor")->check(CLI::Range(0.1, 8.0));
+#endif
+
+  CLI11_PARSE(app, argc, argv);
+  try {
+    if (*list) {
+      testhost::TestHost host(testhost::linked_module());
+      for (GaugeHeader* g : host.gauges()) {
+        std::printf("%-18s %4u mm  %3zu elements  %2d areas\n", g->name, g->width_mm,
+                    testhost::TestHost::elements(g).size(), count_areas(g));
+      }
+    } else if (*tokens) {
+      for (const TokenSpec& t : token_table()) {
+        std::printf("0x%03X %-26s %-8s %-34s %g\n", t.token, t.name, t.integer ? "integer" : "double", t.units,
+                    t.cold_dark);
+      }
+    } else if (*events) {
+      for (const EventSpec& e : event_table()) {
+        std::printf("0x%05X %s\n", e.id, e.name);
+      }
+    } else if (*tree) {
+      Panel panel(testhost::linked_module(), "");
+      GaugeHeader* g = panel.host().gauge(tree_gauge);
+      if (g == nullptr) {
+        std::cerr << "corvane: unknown gauge \"" << tree_gauge << "\"; `corvane list` names them\n";
+        return 2;
+      }
+      panel.install({{tree_gauge, std::nullopt}});
+      apply_sets(panel, tree_sets);
+      for (int i = 0; i < tree_cycles; ++i) {
+        panel.cycle();
+        apply_sets(panel, tree_sets);
+      }
+      print_tree(panel, g);
+    } else if (*fly_cmd) {
+      return fly_command(scenario_file, out_dir, sound_dir, quiet, panel_cfg);
+    }
+#if defined(CORVANE_HAVE_RENDER)
+    else if (*render_cmd) {
+      render::BitmapStore bitmaps;
+      if (bitmaps.load_folder(CORVANE_BITMAP_DIR) == 0) {
+        std::cerr << "corvane: no bitmaps in " << CORVANE_BITMAP_DIR << "\n";
+        return 2;
+      }
+      Panel panel(testhost::linked_module(), "");
+      const render::RenderOptions options{render_night, render_scale};
+      cairo_surface_t* surface = nullptr;
+      if (!render_panel.empty()) {
+        render::PanelConfig config;
+        std::string error;
+        if (!render::read_panel_config(render_panel, config, error)) {
+          std::cerr << "corvane: " << render_panel << ": " << error << "\n";
+          return 2;
+        }
+        render::install_panel(panel.host(), config);
+        apply_sets(panel, render_sets);
+        surface = render::render_panel(panel.host(), config, bitmaps, options, render_cycles);
+      } else {
+        GaugeHeader* g = panel.host().gauge(render_gauge_name);
+        if (g == nullptr) {
+          std::cerr << "corvane: unknown gauge \"" << render_gauge_name << "\"; `corvane list` names them\n";
+          return 2;
+        }
+        panel.install({{render_gauge_name, std::nullopt}});
+        for (int i = 0; i < render_cycles; ++i) {
+          apply_sets(panel, render_sets);
+          panel.cycle();
+        }
+        surface = render::render_gauge(panel.host(), g, bitmaps, options);
+      }
+      if (surface == nullptr || !render::write_png(surface, render_out)) {
+        std::cerr << "corvane: could not draw " << render_out << "\n";
+        if (surface != nullptr) {
+          cairo_surface_destroy(surface);
+        }
+        return 1;
+      }
+      cairo_surface_destroy(surface);
+      std::cout << "wrote " << render_out << "\n";
+    }
+#endif
+  } catch (const ScenarioError& e) {
+    std::cerr << "corvane: " << e.what() << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "corvane: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}

@@ -1,0 +1,318 @@
+#include "scenario/panel.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "corvane_testhost/platform_world.h"
+#include "shared/cockpit_state.h"
+
+namespace corvane::refhost {
+
+namespace {
+
+std::string file_path(const std::string& dir, const std::string& path) {
+  std::string p = path;
+  for (char& c : p) {
+    if (c == '\\') {
+      c = '/';
+    }
+  }
+  return dir + "/" + p;
+}
+
+}  // namespace
+
+Panel::Panel(testhost::ModuleView module, std::string sound_dir) {
+  testhost::reset_platform();
+  host_ = std::make_unique<testhost::TestHost>(module);
+  sim_ = std::make_unique<Simulator>(*host_);
+  if (!sound_dir.empty()) {
+    testhost::platform().sound.file_exists = [sound_dir](const std::string& path) {
+      return std::filesystem::is_regular_file(file_path(sound_dir, path));
+    };
+  }
+  testhost::platform().sound.clock = [this]() { return sim_->time(); };
+  set_approach_identifier("ILS");
+}
+
+Panel::~Panel() { kill_all(); }
+
+void Panel::set_approach_identifier(const std::string& text) {
+  identifier_ = text;
+  host_->set_text_var(0x35D, identifier_.c_str());
+}
+
+void Panel::install(const std::vector<GaugeSetup>& gauges) {
+  std::map<std::string, std::optional<std::string>> wanted;
+  for (const GaugeSetup& g : gauges) {
+    wanted[g.name] = g.parameters;
+  }
+  for (GaugeHeader* g : host_->gauges()) {
+    const auto it = wanted.find(g->name);
+    if (!gauges.empty() && it == wanted.end()) {
+      continue;
+    }
+    const char* parameters = it != wanted.end() && it->second ? it->second->c_str() : nullptr;
+    host_->install(g, parameters);
+    gauges_.push_back(g);
+  }
+}
+
+void Panel::kill_all() {
+  for (GaugeHeader* g : gauges_) {
+    host_->kill(g);
+  }
+  gauges_.clear();
+}
+
+void Panel::cycle() {
+  for (GaugeHeader* g : gauges_) {
+    host_->cycle(g);
+  }
+  sim_->advance(1.0 / kCyclesPerSecond);
+  ++cycles_;
+}
+
+namespace {
+
+struct ActiveRamp {
+  uint32_t token;
+  double from;
+  double to;
+  double start;
+  double over;
+};
+
+struct ActiveHold {
+  GaugeHeader* gauge;
+  int x;
+  int y;
+  double until;
+};
+
+bool contains_memo(const std::string& text) {
+  for (const char* slot : ecam_memo_slots) {
+    if (text == slot) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool contains_message(const std::string& text) {
+  for (int i = 0; i < kMessageLines; ++i) {
+    if (ecam_message_used[i] != 0 && text == ecam_messages[i]) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t sounds_from) {
+  testhost::TestHost& host = panel.host();
+  std::ostringstream seen;
+  Element* element = nullptr;
+  if (e.element >= 0) {
+    element = host.element(host.gauge(e.gauge), static_cast<size_t>(e.element));
+    if (element == nullptr) {
+      return "the gauge has no element " + std::to_string(e.element);
+    }
+  }
+  switch (e.kind) {
+    case Expectation::Kind::Text:
+      if (element->kind != kKindString) {
+        return "element is not a string";
+      }
+      if (host.text(element) == e.text) {
+        return {};
+      }
+      return "reads \"" + host.text(element) + "\"";
+    case Expectation::Kind::Colour: {
+      const uint32_t colour = reinterpret_cast<StringElement*>(element)->text_colour;
+      if (element->kind == kKindString && colour == e.number_u32) {
+        return {};
+      }
+      seen << "colour is 0x" << std::hex << colour;
+      return seen.str();
+    }
+    case Expectation::Kind::Hidden: {
+      const bool hidden = (element->image_flags & kFlagHidden) != 0;
+      return hidden == e.flag ? std::string() : std::string(hidden ? "is hidden" : "is shown");
+    }
+    case Expectation::Kind::Icon:
+    case Expectation::Kind::Value: {
+      const double v = host.values(element).value[0];
+      if (std::fabs(v - e.number) <= e.tolerance) {
+        return {};
+      }
+      seen << "value is " << v;
+      return seen.str();
+    }
+    case Expectation::Kind::Event:
+    case Expectation::Kind::NoEvent: {
+      bool found = false;
+      const auto& events = host.events();
+      for (size_t i = events_from; i < events.size(); ++i) {
+        if (events[i].id == e.number_u32 && (!e.event_value || *e.event_value == events[i].value)) {
+          found = true;
+        }
+      }
+      if (found == (e.kind == Expectation::Kind::Event)) {
+        return {};
+      }
+      return found ? "it was sent" : "it was not sent";
+    }
+    case Expectation::Kind::Sound: {
+      const auto played = testhost::platform().sound.played();
+      for (size_t i = sounds_from; i < played.size(); ++i) {
+        if (played[i] == e.text) {
+          return {};
+        }
+      }
+      return "it did not play";
+    }
+    case Expectation::Kind::Memo:
+      return contains_memo(e.text) ? std::string() : "it is not in any memo slot";
+    case Expectation::Kind::NoMemo:
+      return contains_memo(e.text) ? "it is shown" : std::string();
+    case Expectation::Kind::Message:
+      return contains_message(e.text) ? std::string() : "it is not listed";
+    case Expectation::Kind::NoMessage:
+      return contains_message(e.text) ? "it is listed" : std::string();
+    case Expectation::Kind::Var: {
+      const double v = host.var(e.token);
+      if (std::fabs(v - e.number) <= e.tolerance) {
+        return {};
+      }
+      seen << "it is " << v;
+      return seen.str();
+    }
+  }
+  return "unknown expectation";
+}
+
+}  // namespace
+
+RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options) {
+  RunResult result;
+  const auto wall_start = std::chrono::steady_clock::now();
+  const double dt = 1.0 / kCyclesPerSecond;
+  const double end = (scenario.steps.empty() ? 0.0 : scenario.steps.back().at) + options.tail_seconds;
+  std::vector<ActiveRamp> ramps;
+  std::vector<ActiveHold> holds;
+  size_t next = 0;
+  size_t events_from = 0;
+  size_t sounds_from = 0;
+  auto log = [&](const std::string& line) {
+    if (options.log) {
+      options.log(line);
+    }
+  };
+
+  while (panel.time() <= end + 1e-9) {
+    const double now = panel.time();
+    std::vector<const Step*> due;
+    while (next < scenario.steps.size() && scenario.steps[next].at <= now + 1e-9) {
+      const Step& step = scenario.steps[next++];
+      due.push_back(&step);
+      if (!step.note.empty()) {
+        log("t=" + std::to_string(now) + " " + step.note);
+      }
+      for (const auto& [token, value] : step.sets) {
+        panel.host().set_var(token, value);
+      }
+      for (const Step::Ramp& r : step.ramps) {
+        std::erase_if(ramps, [&](const ActiveRamp& a) { return a.token == r.token; });
+        ramps.push_back({r.token, panel.host().var(r.token), r.to, now, r.over});
+      }
+      for (const auto& [name, value] : step.fsuipc) {
+        FsuipcValues& f = panel.sim().fsuipc;
+        if (name == "throttle_axis") {
+          f.throttle_axis = static_cast<int16_t>(value);
+        } else if (name == "roll_axis") {
+          f.roll_axis = static_cast<int16_t>(value);
+        } else if (name == "zfw") {
+          f.zfw_lb_x256 = static_cast<int32_t>(value * 256.0);
+        } else if (name == "pushback") {
+          f.pushback_state = static_cast<int32_t>(value);
+        }
+      }
+      for (const Step::BlockWrite& w : step.block_writes) {
+        const auto* block = testhost::platform().shared_memory.find(w.name);
+        uint8_t* data = testhost::platform().shared_memory.block(w.name);
+        if (data == nullptr) {
+          result.failures.push_back(scenario.file + ":" + std::to_string(step.line) + ": no shared block \"" + w.name +
+                                    "\" to write");
+          continue;
+        }
+        for (size_t i = 0; i < w.bytes.size() && w.offset + i < block->data.size(); ++i) {
+          data[w.offset + i] = static_cast<uint8_t>(w.bytes[i]);
+        }
+      }
+      for (const auto& [id, value] : step.sends) {
+        panel.host().raise(id, value);
+      }
+      for (const Step::Click& c : step.clicks) {
+        GaugeHeader* g = panel.host().gauge(c.gauge);
+        panel.host().click(g, c.x, c.y);
+        const MouseArea* area = panel.host().area_at(g, c.x, c.y);
+        if (c.hold > 0 && area != nullptr && (area->event_flags & 0x00200000U) != 0) {
+          holds.push_back({g, c.x, c.y, now + c.hold});
+        }
+      }
+    }
+    for (const ActiveRamp& r : ramps) {
+      const double f = std::min(1.0, (now - r.start) / r.over);
+      panel.host().set_var(r.token, r.from + (r.to - r.from) * f);
+    }
+    std::erase_if(ramps, [&](const ActiveRamp& r) { return now - r.start >= r.over; });
+    for (const ActiveHold& h : holds) {
+      if (now > h.until - 1e-9) {
+        continue;
+      }
+      panel.host().click(h.gauge, h.x, h.y);
+    }
+    std::erase_if(holds, [&](const ActiveHold& h) { return now > h.until - 1e-9; });
+
+    panel.sim().publish_fsuipc();
+    panel.cycle();
+
+    for (const Step* step : due) {
+      for (const Expectation& e : step->expects) {
+        ++result.expectations;
+        const std::string problem = check(panel, e, events_from, sounds_from);
+        if (problem.empty()) {
+          ++result.met;
+        } else {
+          result.failures.push_back(scenario.file + ":" + std::to_string(e.line) + ": at " + std::to_string(step->at) +
+                                    " s expected " + e.describe() + ", but " + problem);
+        }
+      }
+      if (!step->render.empty() && options.frame) {
+        options.frame(panel, step->render);
+      }
+    }
+    if (!due.empty()) {
+      events_from = panel.host().events().size();
+      sounds_from = testhost::platform().sound.played().size();
+    }
+    if (panel.time() + dt > end + 1e-9 && next >= scenario.steps.size()) {
+      break;
+    }
+  }
+  for (const auto& call : testhost::platform().sound.calls()) {
+    if (call.kind == testhost::SoundCall::Kind::Play && call.result != 0) {
+      result.sounds.push_back({call.time, call.path});
+    }
+  }
+  result.simulated_seconds = panel.time();
+  result.cycles = panel.cycles();
+  result.wall_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  return result;
+}
+
+}  // namespace corvane::refhost

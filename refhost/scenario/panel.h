@@ -1,0 +1,73 @@
+// A panel flown by the reference host: the module's gauges in one test host,
+// with the simulator answering their key events and FSSound loading the
+// package's real sound files.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "corvane_testhost/test_host.h"
+#include "scenario/scenario.h"
+#include "sim/simulator.h"
+
+namespace corvane::refhost {
+
+inline constexpr int kCyclesPerSecond = 18;
+
+class Panel {
+ public:
+  // sound_dir: the folder that holds "Sound\..." files (empty: every load succeeds).
+  Panel(testhost::ModuleView module, std::string sound_dir);
+  ~Panel();
+  Panel(const Panel&) = delete;
+  Panel& operator=(const Panel&) = delete;
+
+  void install(const std::vector<GaugeSetup>& gauges);  // empty: all 33
+  void kill_all();
+  // One panel cycle at 18 Hz: every gauge's update, elements and draw, then
+  // the simulator moves on by 1/18 s.
+  void cycle();
+
+  testhost::TestHost& host() { return *host_; }
+  Simulator& sim() { return *sim_; }
+  const std::vector<GaugeHeader*>& gauges() const { return gauges_; }
+  double time() const { return sim_->time(); }
+  long cycles() const { return cycles_; }
+  void set_approach_identifier(const std::string& text);
+
+ private:
+  std::unique_ptr<testhost::TestHost> host_;
+  std::unique_ptr<Simulator> sim_;
+  std::vector<GaugeHeader*> gauges_;
+  std::string identifier_;
+  long cycles_ = 0;
+};
+
+struct SoundPlay {
+  double time;
+  std::string path;
+};
+
+struct RunResult {
+  double simulated_seconds = 0.0;
+  long cycles = 0;
+  double wall_seconds = 0.0;
+  int expectations = 0;
+  int met = 0;
+  std::vector<std::string> failures;
+  std::vector<SoundPlay> sounds;
+  bool ok() const { return failures.empty(); }
+};
+
+struct RunOptions {
+  double tail_seconds = 1.0;  // flown after the last step
+  // Called at steps that ask for a frame, with the frame's name.
+  std::function<void(Panel&, const std::string&)> frame;
+  std::function<void(const std::string&)> log;
+};
+
+RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options);
+
+}  // namespace corvane::refhost

@@ -1,0 +1,91 @@
+// Scenario files: what a person gets back for a bad file, and what a flight
+// reports when the panel does not show what the file expects.
+#include "scenario/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include "corvane_testhost/test_host.h"
+#include "scenario/panel.h"
+
+namespace corvane::refhost {
+namespace {
+
+const std::vector<std::string> kGauges = {"Baro", "Autopilot2", "PFD"};
+
+std::string error_of(const std::string& text) {
+  try {
+    parse_scenario(text, "bad.toml", kGauges);
+  } catch (const ScenarioError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+TEST(ScenarioFile, BadFilesNameTheFileLineAndProblem) {
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nset = { altitud = 3 }\n"), "bad.toml:3: unknown token name \"altitud\"");
+  EXPECT_EQ(error_of("[[step]]\nat = 1\n\n[[step]]\nat = 0.5\n"),
+            "bad.toml:5: time goes backwards: 0.500000 s after 1.000000 s");
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nclick = { gauge = \"Nope\", x = 1, y = 2 }\n"),
+            "bad.toml:3: unknown gauge \"Nope\"");
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nexpect = [{ gauge = \"Baro\", element = 1, txt = \"x\" }]\n"),
+            "bad.toml:3: unknown key \"txt\"");
+  EXPECT_EQ(error_of("[[step]]\nset = { altitude = 3 }\n"),
+            "bad.toml:1: a step needs \"at\" (seconds of simulation time)");
+  const std::string malformed = error_of("[[step]]\nat = 1\nset = { altitude = }\n");
+  EXPECT_EQ(malformed.rfind("bad.toml:3: malformed TOML", 0), 0U) << malformed;
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nset = { \"0x4A\" = \"high\" }\n"), "bad.toml:3: 0x4A must be a number");
+  EXPECT_NE(error_of("[[step]]\nat = 1\nramp = { altitude = { to = 3, over = 0 } }\n").find("over must be more"),
+            std::string::npos);
+}
+
+TEST(ScenarioFile, AMissingFileIsAnErrorNotACrash) {
+  try {
+    load_scenario("/nonexistent/flight.toml", kGauges);
+    FAIL() << "no error";
+  } catch (const ScenarioError& e) {
+    EXPECT_STREQ(e.what(), "/nonexistent/flight.toml:0: cannot open the file");
+  }
+}
+
+TEST(ScenarioRun, ReportsEachUnmetExpectationWithItsLineAndWhatWasSeen) {
+  const Scenario scenario = parse_scenario(
+      "[[gauge]]\nname = \"Baro\"\n"
+      "[[step]]\nat = 0\nset = { baro_hpa = 1002 }\n"
+      "expect = [{ gauge = \"Baro\", element = 1, text = \" 1002\" },\n"
+      "          { gauge = \"Baro\", element = 1, text = \" 9999\" }]\n"
+      "[[step]]\nat = 1\nclick = { gauge = \"Baro\", x = 50, y = 50 }\n"
+      "expect = [{ event = \"0x1015B\" }, { event = \"0x1015C\" }, { var = \"baro_hpa\", eq = 1003 }]\n",
+      "flight.toml", {"Baro"});
+  Panel panel(testhost::linked_module(), "");
+  panel.install(scenario.gauges);
+  const RunResult result = fly(panel, scenario, {});
+  EXPECT_EQ(result.expectations, 5);
+  EXPECT_EQ(result.met, 3);
+  ASSERT_EQ(result.failures.size(), 2U);
+  EXPECT_EQ(result.failures[0],
+            "flight.toml:7: at 0.000000 s expected \"Baro\" element 1 reads \" 9999\", but reads \" 1002\"");
+  EXPECT_EQ(result.failures[1], "flight.toml:11: at 1.000000 s expected event 0x1015c was sent, but it was not sent");
+  EXPECT_EQ(result.cycles, 2 * kCyclesPerSecond);
+}
+
+TEST(ScenarioRun, TheDefaultFlightMeetsEveryExpectation) {
+  std::vector<std::string> names;
+  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
+    names.emplace_back((*g)->name);
+  }
+  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, names);
+  Panel panel(testhost::linked_module(), "");
+  panel.set_approach_identifier(scenario.approach_identifier);
+  panel.install(scenario.gauges);
+  const RunResult result = fly(panel, scenario, {});
+  for (const std::string& f : result.failures) {
+    ADD_FAILURE() << f;
+  }
+  EXPECT_GT(result.expectations, 30);
+  EXPECT_EQ(result.met, result.expectations);
+  EXPECT_TRUE(panel.host().violations().empty());
+  EXPECT_GT(result.simulated_seconds, 3000.0);
+}
+
+}  // namespace
+}  // namespace corvane::refhost

@@ -1,0 +1,13 @@
+#include "gauges/overhead/overhead_switch.h"
+
+#include "module/elements.h"
+#include "module/variables.h"
+
+namespace corvane {
+
+double CORVANE_CALL overhead_switch_light(Element* element) {
+  apply_panel_lighting(element);
+  return record_double(as_icon(element)->variable);
+}
+
+}  // namespace corvane
