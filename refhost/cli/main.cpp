@@ -117,7 +117,7 @@ struct FrameRenderer {
 #endif
 
 int fly_command(const std::string& file, const std::string& out_dir, const std::string& sound_dir, bool quiet,
-                const std::string& panel_cfg) {
+                const std::string& panel_cfg, const std::vector<std::string>& trees) {
   const Scenario scenario = load_scenario(file, gauge_names());
   Panel panel(testhost::linked_module(), sound_dir);
   panel.set_approach_identifier(scenario.approach_identifier);
@@ -141,6 +141,14 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
   (void)panel_cfg;
 #endif
   const RunResult result = fly(panel, scenario, options);
+  for (const std::string& name : trees) {
+    if (GaugeHeader* g = panel.host().gauge(name)) {
+      std::printf("== %s at %.2f s\n", name.c_str(), panel.time());
+      print_tree(panel, g);
+    } else {
+      std::cerr << "corvane: unknown gauge \"" << name << "\"\n";
+    }
+  }
   std::ofstream sounds(fs::path(out_dir) / "sounds.txt");
   for (const SoundPlay& s : result.sounds) {
     sounds << s.time << " " << s.path << "\n";
@@ -192,6 +200,8 @@ int main(int argc, char** argv) {
   fly_cmd->add_option("--out", out_dir, "Folder for the summary, log and frames");
   fly_cmd->add_option("--sounds", sound_dir, "Folder holding Sound\\*.wav; loads of missing files fail");
   fly_cmd->add_flag("--quiet", quiet, "Print only the summary");
+  std::vector<std::string> fly_trees;
+  fly_cmd->add_option("--tree", fly_trees, "Print this gauge's element tree at the end, repeatable");
   std::string panel_cfg = CORVANE_PANEL_CFG;
   fly_cmd->add_option("--panel", panel_cfg, "panel.cfg whose windows make the frames of steps with render = \"name\"");
 
@@ -245,7 +255,7 @@ int main(int argc, char** argv) {
       }
       print_tree(panel, g);
     } else if (*fly_cmd) {
-      return fly_command(scenario_file, out_dir, sound_dir, quiet, panel_cfg);
+      return fly_command(scenario_file, out_dir, sound_dir, quiet, panel_cfg, fly_trees);
     }
 #if defined(CORVANE_HAVE_RENDER)
     else if (*render_cmd) {
