@@ -441,10 +441,10 @@ uint32_t from_bcd(uint32_t bcd) {
 
 const std::vector<TokenSpec>& token_table() { return kTokens; }
 
-std::optional<uint32_t> parse_token(std::string_view name) {
-  if (const TokenSpec* spec = find_token(name)) {
-    return spec->token;
-  }
+namespace {
+
+// "0x4A" and the like; nothing else.
+std::optional<uint32_t> parse_hex(std::string_view name) {
   if (name.size() > 2 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X')) {
     uint32_t value = 0;
     const auto* end = name.data() + name.size();
@@ -456,22 +456,20 @@ std::optional<uint32_t> parse_token(std::string_view name) {
   return std::nullopt;
 }
 
-const TokenSpec* find_token(std::string_view name) {
-  for (const TokenSpec& spec : kTokens) {
-    if (name == spec.name) {
-      return &spec;
-    }
+}  // namespace
+
+std::optional<uint32_t> parse_token(std::string_view name) {
+  if (const TokenSpec* spec = find_token(name)) {
+    return spec->token;
   }
-  if (name.size() > 2 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X')) {
-    uint32_t value = 0;
-    const auto* end = name.data() + name.size();
-    const auto result = std::from_chars(name.data() + 2, end, value, 16);
-    if (result.ec == std::errc() && result.ptr == end) {
-      for (const TokenSpec& spec : kTokens) {
-        if (spec.token == value) {
-          return &spec;
-        }
-      }
+  return parse_hex(name);
+}
+
+const TokenSpec* find_token(std::string_view name) {
+  const std::optional<uint32_t> number = parse_hex(name);
+  for (const TokenSpec& spec : kTokens) {
+    if (name == spec.name || (number && spec.token == *number)) {
+      return &spec;
     }
   }
   return nullptr;

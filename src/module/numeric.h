@@ -20,6 +20,17 @@ inline int32_t trunc_int(double value) {
   return static_cast<int32_t>(value);
 }
 
+// An integer held within a text field's range, so a format never widens.
+inline int32_t clamp_int(int64_t value, int32_t low, int32_t high) {
+  if (value < low) {
+    return low;
+  }
+  if (value > high) {
+    return high;
+  }
+  return static_cast<int32_t>(value);
+}
+
 inline double clamp_value(double value, double low, double high) {
   if (value > high) {
     return high;

@@ -28,16 +28,6 @@ bool show_on(Element* element, int page) {
   return shown;
 }
 
-int clamp_int(int64_t value, int low, int high) {
-  if (value < low) {
-    return low;
-  }
-  if (value > high) {
-    return high;
-  }
-  return static_cast<int>(value);
-}
-
 void write_four_chars(Element* element, double value, int decimals) {
   if (std::isnan(value)) {
     value = 0.0;

@@ -14,41 +14,31 @@ namespace {
 
 constexpr double kKgPerPound = 0.4536;
 
-int clamp_field(int64_t value, int low, int high) {
-  if (value < low) {
-    return low;
-  }
-  if (value > high) {
-    return high;
-  }
-  return static_cast<int>(value);
-}
-
 double token_value(Element* element) { return record_double(as_string(element)->variables[0]); }
 
 // Temperatures keep their sign and two digits: -99 to +99 fit three characters.
 double CORVANE_CALL total_air_temperature(Element* element) {
   const double value = token_value(element) * 256.0;
-  write_text(element, "%0+3d", clamp_field(trunc_int(value), -99, 99));
+  write_text(element, "%0+3d", clamp_int(trunc_int(value), -99, 99));
   return value;
 }
 
 double CORVANE_CALL static_air_temperature(Element* element) {
   const double value = token_value(element);
-  write_text(element, "%0+3d", clamp_field(trunc_int(value), -99, 99));
+  write_text(element, "%0+3d", clamp_int(trunc_int(value), -99, 99));
   return value;
 }
 
 double CORVANE_CALL two_digits(Element* element) {
   const double value = token_value(element);
-  write_text(element, "%02d", clamp_field(trunc_int(value), -9, 99));
+  write_text(element, "%02d", clamp_int(trunc_int(value), -9, 99));
   return value;
 }
 
 // The weight word is pounds times 256.
 double CORVANE_CALL zero_fuel_weight(Element* element) {
   const double kg = static_cast<double>(fsuipc_weight_word) / 256.0 * kKgPerPound;
-  write_text(element, "%6d", clamp_field(trunc_int(kg), -99999, 999999));
+  write_text(element, "%6d", clamp_int(trunc_int(kg), -99999, 999999));
   return kg;
 }
 
@@ -57,7 +47,7 @@ double CORVANE_CALL zero_fuel_weight(Element* element) {
 double CORVANE_CALL gross_weight(Element* element) {
   const uint32_t pounds = static_cast<uint32_t>(fsuipc_weight_word) >> 8;
   const int64_t kg = int64_t{trunc_int(static_cast<double>(pounds) * kKgPerPound)} + fuel_on_board_kg;
-  write_text(element, "%6d", clamp_field(kg, -99999, 999999));
+  write_text(element, "%6d", clamp_int(kg, -99999, 999999));
   return static_cast<double>(kg);
 }
 

@@ -26,8 +26,6 @@ inline constexpr uint32_t kYellow = 0x00FFFF;
 
 // Hides the element unless `page` is shown; true when it is shown.
 bool show_on(Element* element, int page);
-// Limits an integer to what its field can print.
-int clamp_int(int64_t value, int low, int high);
 // Prints a value in at most four characters: "%4.<decimals>f" while it fits,
 // fewer decimals or a whole number beyond.
 void write_four_chars(Element* element, double value, int decimals);

@@ -1,9 +1,9 @@
 // "AC Elec": battery and generator push-buttons (both battery buttons drive
 // the simulator's one battery master) and the two battery voltage windows.
 #include "gauges/overhead/overhead_switch.h"
-#include "gauges/standby/fitted_number.h"
 #include "host/services.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"

@@ -3,8 +3,8 @@
 // the E/WD, Alpha-Floor and PFD follow; the simulator knows nothing of it.
 #include <cstdio>
 
-#include "gauges/standby/fitted_number.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"

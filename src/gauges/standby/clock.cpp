@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "gauges/standby/fitted_number.h"
 #include "host/services.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"

@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "gauges/standby/fitted_number.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
