@@ -2,6 +2,7 @@
 // prints element trees, flies scenarios and (where built with the renderer)
 // draws gauges and panels.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -87,6 +88,23 @@ void print_tree(Panel& panel, GaugeHeader* g) {
   for (Element** root = g->elements; *root != nullptr; ++root) {
     walk(*root, 0, index);
   }
+  // The clickable areas, so that scenario writers know where to click.
+  if (g->mouse_areas != nullptr) {
+    int area = 0;
+    for (const MouseArea* a = g->mouse_areas; a->kind != kAreaEnd && area < 256; ++a) {
+      if (a->kind != kAreaChild) {
+        continue;
+      }
+      std::printf("area %2d (%d,%d) %dx%d", area++, a->x, a->y, a->width, a->height);
+      if (a->handler != nullptr) {
+        std::printf(" handler");
+      }
+      if (a->event_id != 0) {
+        std::printf(" event 0x%X", a->event_id);
+      }
+      std::printf(" flags 0x%X\n", a->event_flags);
+    }
+  }
 }
 
 #if defined(CORVANE_HAVE_RENDER)
@@ -103,15 +121,61 @@ struct FrameRenderer {
       std::cerr << "corvane: frames not drawn (" << (error.empty() ? "no bitmaps" : error) << ")\n";
     }
   }
-  void draw(Panel& p, const std::string& path) const {
+  void draw(Panel& p, const Frame& frame, const std::string& path) const {
     if (!ready) {
       return;
     }
-    cairo_surface_t* surface = render::draw_panel(p.host(), panel, bitmaps, render::RenderOptions{});
+    const render::RenderOptions options{frame.night, frame.scale};
+    cairo_surface_t* surface = frame.gauges.empty() ? render::draw_panel(p.host(), panel, bitmaps, options)
+                                                    : draw_gauges(p, frame.gauges, options);
     if (surface != nullptr) {
       render::write_png(surface, path);
       cairo_surface_destroy(surface);
     }
+  }
+
+  // The gauges side by side at their own size times the scale, on the
+  // panel's colour, so that one picture shows a group such as the glareshield.
+  cairo_surface_t* draw_gauges(Panel& p, const std::vector<std::string>& names,
+                               const render::RenderOptions& options) const {
+    constexpr int kGap = 8;
+    struct Placed {
+      const GaugeHeader* gauge;
+      int width;
+      int height;
+    };
+    std::vector<Placed> placed;
+    int width = kGap;
+    int height = 0;
+    for (const std::string& name : names) {
+      const GaugeHeader* g = p.host().gauge(name);
+      int w = 0;
+      int h = 0;
+      if (g == nullptr || !render::gauge_size(g, bitmaps, w, h)) {
+        continue;
+      }
+      placed.push_back({g, w, h});
+      width += static_cast<int>(w * options.scale) + kGap;
+      height = std::max(height, static_cast<int>(h * options.scale) + 2 * kGap);
+    }
+    if (placed.empty()) {
+      return nullptr;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, 51 / 255.0, 59 / 255.0, 69 / 255.0);
+    cairo_paint(cr);
+    double x = kGap;
+    for (const Placed& g : placed) {
+      cairo_save(cr);
+      cairo_translate(cr, x, kGap);
+      cairo_scale(cr, options.scale, options.scale);
+      render::draw_gauge(cr, p.host(), g.gauge, bitmaps, options);
+      cairo_restore(cr);
+      x += g.width * options.scale + kGap;
+    }
+    cairo_destroy(cr);
+    return surface;
   }
 };
 #endif
@@ -134,8 +198,8 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
 #if defined(CORVANE_HAVE_RENDER)
   const FrameRenderer frames(panel_cfg);
   fs::create_directories(fs::path(out_dir) / "frames");
-  options.frame = [&](Panel& p, const std::string& name) {
-    frames.draw(p, (fs::path(out_dir) / "frames" / (name + ".png")).string());
+  options.frame = [&](Panel& p, const Frame& frame) {
+    frames.draw(p, frame, (fs::path(out_dir) / "frames" / (frame.name + ".png")).string());
   };
 #else
   (void)panel_cfg;
@@ -161,7 +225,9 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
           << "simulated seconds per wall second: "
           << (result.wall_seconds > 0 ? result.simulated_seconds / result.wall_seconds : 0.0) << "\n"
           << "expectations met: " << result.met << " of " << result.expectations << "\n"
-          << "sounds played: " << result.sounds.size() << "\n";
+          << "sounds played: " << result.sounds.size() << "\n"
+          << "shared blocks, as the other module's display reads them:\n"
+          << describe_blocks();
   for (const std::string& f : result.failures) {
     summary << "FAILED " << f << "\n";
   }

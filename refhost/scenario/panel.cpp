@@ -1,5 +1,7 @@
 #include "scenario/panel.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -112,6 +114,40 @@ bool contains_message(const std::string& text) {
   return false;
 }
 
+}  // namespace
+
+std::string block_field(const std::string& name, uint32_t offset) {
+  const auto* block = testhost::platform().shared_memory.find(name);
+  if (block == nullptr) {
+    return "(no block)";
+  }
+  // Each field is ten bytes, read up to its terminator.
+  constexpr size_t kFieldSize = 10;
+  const uint8_t* data = testhost::platform().shared_memory.block(name);
+  std::string text;
+  const size_t end = std::min(block->data.size(), static_cast<size_t>(offset) + kFieldSize);
+  for (size_t i = offset; i < end && data[i] != 0; ++i) {
+    text += std::isprint(data[i]) != 0 ? static_cast<char>(data[i]) : '?';
+  }
+  return text;
+}
+
+std::string describe_blocks() {
+  std::string out;
+  const std::pair<const char*, size_t> blocks[] = {{"NDPassData", 4}, {"PassData", 1}};
+  for (const auto& [name, fields] : blocks) {
+    out += name;
+    out += ":";
+    for (size_t f = 0; f < fields; ++f) {
+      out += " \"" + block_field(name, static_cast<uint32_t>(f * 10)) + "\"";
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+namespace {
+
 std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t sounds_from) {
   testhost::TestHost& host = panel.host();
   std::ostringstream seen;
@@ -145,7 +181,7 @@ std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t
     }
     case Expectation::Kind::Icon:
     case Expectation::Kind::Value: {
-      const double v = host.values(element).value[0];
+      const double v = host.values(element).value[e.slot];
       if (std::fabs(v - e.number) <= e.tolerance) {
         return {};
       }
@@ -183,6 +219,18 @@ std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t
       return contains_message(e.text) ? std::string() : "it is not listed";
     case Expectation::Kind::NoMessage:
       return contains_message(e.text) ? "it is listed" : std::string();
+    case Expectation::Kind::Page:
+      if (sd_page == static_cast<int>(e.number)) {
+        return {};
+      }
+      return std::string("it shows ") + sd_page_name(sd_page);
+    case Expectation::Kind::Block: {
+      const std::string field = block_field(e.block, e.token);
+      if (field == e.text) {
+        return {};
+      }
+      return "it reads \"" + field + "\"";
+    }
     case Expectation::Kind::Var: {
       const double v = host.var(e.token);
       if (std::fabs(v - e.number) <= e.tolerance) {
@@ -292,8 +340,10 @@ RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options)
                                     " s expected " + e.describe() + ", but " + problem);
         }
       }
-      if (!step->render.empty() && options.frame) {
-        options.frame(panel, step->render);
+      if (options.frame) {
+        for (const Frame& f : step->renders) {
+          options.frame(panel, f);
+        }
       }
     }
     if (!due.empty()) {

@@ -63,11 +63,18 @@ struct RunResult {
 
 struct RunOptions {
   double tail_seconds = 1.0;  // flown after the last step
-  // Called at steps that ask for a frame, with the frame's name.
-  std::function<void(Panel&, const std::string&)> frame;
+  // Called at steps that ask for frames, once for each.
+  std::function<void(Panel&, const Frame&)> frame;
   std::function<void(const std::string&)> log;
 };
 
 RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options);
+
+// A shared block's text from the offset to its first terminator, as the other
+// module would read it; unprintable bytes as "?".
+std::string block_field(const std::string& name, uint32_t offset);
+
+// Every field of both shared blocks, one line each block, for printing.
+std::string describe_blocks();
 
 }  // namespace corvane::refhost

@@ -84,7 +84,7 @@ class Reader {
   Expectation expectation(const toml::node& node) const {
     const toml::table& t = table(node, "an expectation");
     only_keys(t, {"gauge", "element", "text", "colour", "hidden", "icon", "value", "tolerance", "event", "eq", "absent",
-                  "sound", "memo", "message", "var"});
+                  "sound", "memo", "message", "var", "page", "block", "offset", "slot"});
     Expectation e;
     e.line = line_of(node);
     const bool absent = t["absent"].value_or(false);
@@ -102,7 +102,15 @@ class Reader {
     if (const auto* n = t.get("tolerance")) {
       e.tolerance = number(*n, "tolerance");
     }
-    if (const auto* n = t.get("text")) {
+    if (const auto* n = t.get("slot")) {
+      const double slot = number(*n, "slot");
+      if (slot != 0 && slot != 1 && slot != 2) {
+        fail(n, "slot must be 0, 1 or 2");
+      }
+      e.slot = static_cast<int>(slot);
+    }
+    if (t.contains("text") && !t.contains("block")) {
+      const auto* n = t.get("text");
       need_element();
       e.kind = Expectation::Kind::Text;
       e.text = string(*n, "text");
@@ -147,10 +155,66 @@ class Reader {
         fail(&node, "a var expectation needs \"eq\"");
       }
       e.number = number(*t.get("eq"), "eq");
+    } else if (const auto* n11 = t.get("page")) {
+      e.kind = Expectation::Kind::Page;
+      e.text = string(*n11, "page");
+      const int page = sd_page_number(e.text);
+      if (page == 0) {
+        fail(n11, "unknown SD page \"" + e.text + "\" (ENG, ELEC, HYD, FUEL, DOOR, WHEEL, F/CTL, CRUISE)");
+      }
+      e.number = page;
+    } else if (const auto* n12 = t.get("block")) {
+      e.kind = Expectation::Kind::Block;
+      e.block = string(*n12, "block");
+      if (e.block != "NDPassData" && e.block != "PassData") {
+        fail(n12, "unknown shared block \"" + e.block + "\" (NDPassData, PassData)");
+      }
+      if (!t.contains("text")) {
+        fail(&node, "a block expectation needs \"text\"");
+      }
+      e.text = string(*t.get("text"), "text");
+      e.token = static_cast<uint32_t>(t["offset"].value_or(int64_t{0}));
     } else {
-      fail(&node, "an expectation needs one of text, colour, hidden, icon, value, event, sound, memo, message, var");
+      fail(&node,
+           "an expectation needs one of text, colour, hidden, icon, value, event, sound, memo, message, var, page, "
+           "block");
     }
     return e;
+  }
+
+  // "name" for the whole panel, or { name, gauges = [...], scale, night }.
+  Frame frame(const toml::node& node) const {
+    Frame f;
+    if (node.is_string()) {
+      f.name = string(node, "render");
+    } else {
+      const toml::table& t = table(node, "render");
+      only_keys(t, {"name", "gauges", "scale", "night"});
+      if (!t.contains("name")) {
+        fail(&node, "a render needs a name");
+      }
+      f.name = string(*t.get("name"), "name");
+      if (const auto* g = t.get("gauges")) {
+        const auto* array = g->as_array();
+        if (array == nullptr) {
+          fail(g, "gauges must be an array of gauge names");
+        }
+        for (const toml::node& item : *array) {
+          f.gauges.push_back(gauge(item));
+        }
+      }
+      if (const auto* sc = t.get("scale")) {
+        f.scale = number(*sc, "scale");
+        if (!(f.scale >= 0.1 && f.scale <= 8.0)) {
+          fail(sc, "scale must be between 0.1 and 8");
+        }
+      }
+      f.night = t["night"].value_or(false);
+    }
+    if (f.name.empty() || f.name.find_first_of("/\\") != std::string::npos) {
+      fail(&node, "a frame name must be a plain file name");
+    }
+    return f;
   }
 
   Step step(const toml::node& node, double previous) const {
@@ -243,7 +307,15 @@ class Reader {
         s.expects.push_back(expectation(*e));
       }
     }
-    s.render = t["render"].value_or(std::string());
+    if (const auto* r = t.get("render")) {
+      if (const auto* array = r->as_array()) {
+        for (const toml::node& item : *array) {
+          s.renders.push_back(frame(item));
+        }
+      } else {
+        s.renders.push_back(frame(*r));
+      }
+    }
     return s;
   }
 
@@ -344,9 +416,30 @@ std::string Expectation::describe() const {
     case Kind::Var:
       out << "variable 0x" << std::hex << token << std::dec << " = " << number;
       break;
+    case Kind::Page:
+      out << "SD page " << text;
+      break;
+    case Kind::Block:
+      out << block << " at " << token << " reading \"" << text << "\"";
+      break;
   }
   return out.str();
 }
+
+namespace {
+constexpr const char* kPageNames[] = {"ENG", "ELEC", "HYD", "FUEL", "DOOR", "WHEEL", "F/CTL", "CRUISE"};
+}  // namespace
+
+int sd_page_number(const std::string& name) {
+  for (int i = 0; i < 8; ++i) {
+    if (name == kPageNames[i]) {
+      return i + 1;
+    }
+  }
+  return 0;
+}
+
+const char* sd_page_name(int page) { return page >= 1 && page <= 8 ? kPageNames[page - 1] : "?"; }
 
 Scenario parse_scenario(const std::string& text, const std::string& file, const std::vector<std::string>& gauges) {
   toml::table root;

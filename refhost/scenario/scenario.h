@@ -23,19 +23,46 @@ class ScenarioError : public std::runtime_error {
 };
 
 struct Expectation {
-  enum class Kind { Text, Colour, Hidden, Icon, Value, Event, NoEvent, Sound, Memo, NoMemo, Message, NoMessage, Var };
+  enum class Kind {
+    Text,
+    Colour,
+    Hidden,
+    Icon,
+    Value,
+    Event,
+    NoEvent,
+    Sound,
+    Memo,
+    NoMemo,
+    Message,
+    NoMessage,
+    Var,
+    Page,
+    Block
+  };
   Kind kind = Kind::Text;
   int line = 0;
   std::string gauge;
   int element = -1;
-  std::string text;         // Text, Sound, Memo, Message
+  std::string text;         // Text, Sound, Memo, Message, Block (the field's text)
+  std::string block;        // Block: the shared block's name
   uint32_t number_u32 = 0;  // Colour, Event id
   std::optional<uint32_t> event_value;
   bool flag = false;    // Hidden
-  double number = 0.0;  // Icon, Value, Var
+  double number = 0.0;  // Icon, Value, Var, Page (the page's number)
   double tolerance = 0.0;
-  uint32_t token = 0;  // Var
+  int slot = 0;        // Value: which of the element's values (1 is a slider's or moving image's y)
+  uint32_t token = 0;  // Var; Block: the field's offset
   std::string describe() const;
+};
+
+// A picture taken at a step: the package's whole panel, or only some gauges
+// side by side.
+struct Frame {
+  std::string name;
+  std::vector<std::string> gauges;  // empty: the whole panel
+  double scale = 1.0;
+  bool night = false;
 };
 
 struct Step {
@@ -66,7 +93,7 @@ struct Step {
   // Key events sent as if another control of the cockpit had sent them.
   std::vector<std::pair<uint32_t, uint32_t>> sends;
   std::vector<Expectation> expects;
-  std::string render;  // frame name, empty for none
+  std::vector<Frame> renders;
 };
 
 struct GaugeSetup {
@@ -82,6 +109,11 @@ struct Scenario {
   std::string approach_identifier = "ILS";
   std::vector<Step> steps;
 };
+
+// The system display's pages by their key legends: 1 ENG to 8 CRUISE; 0 for
+// an unknown name.
+int sd_page_number(const std::string& name);
+const char* sd_page_name(int page);
 
 // Throws ScenarioError for malformed TOML, unknown tokens, gauges or keys,
 // and times that go backwards. known_gauges lists the module's gauge names.

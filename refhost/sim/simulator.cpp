@@ -46,8 +46,8 @@ const std::vector<TokenSpec> kTokens = {
     {0x41, "vertical_speed", "metres per second x 256", false, 0},
     {0x43, "stall_warning", "on/off", false, 0},
     {0x44, "overspeed_warning", "on/off", false, 0},
-    {0x47, "latitude", "degrees", false, 49.009722},
-    {0x48, "longitude", "degrees", false, 2.547778},
+    {0x47, "latitude", "metres north (40007000 a turn)", false, 5446477.6},
+    {0x48, "longitude", "turns x 2^48", false, 1992043758927.6},
     {0x49, "true_altitude", "metres", false, 392 / kFeetPerMetre},
     {0x4A, "altitude", "feet", false, 392},
     {0x4B, "baro_hpa", "hPa", false, 1013.0},
@@ -112,7 +112,7 @@ const std::vector<TokenSpec> kTokens = {
     {0x171, "taxi_lights", "on/off", false, 0},
     {0x17D, "oil_pressure_failure", "on/off", false, 0},
     {0x226, "vor1_bearing", "degrees", false, 0},
-    {0x227, "speed_component_x", "speed", false, 0},
+    {0x227, "speed_component_x", "feet per second, from ground_speed", false, 0},
     {0x228, "speed_component_z", "speed", false, 0},
     {0x22E, "thrust_lever_1", "0..1", false, 0},
     {0x230, "eng1_master", "on/off", false, 0},
@@ -622,8 +622,10 @@ void Simulator::advance(double seconds) {
   set(0x2DC, get(0x281) != 0.0 ? 3000.0 : std::max(0.0, get(0x2DC) - 500 * seconds));
   set(0x2DE, get(0x294) != 0.0 || get(0x281) != 0.0 ? 3000.0 : std::max(0.0, get(0x2DE) - 500 * seconds));
 
-  // Airspeed in its other units.
+  // Airspeed in its other units; the forward speed component in feet per
+  // second follows the ground speed (no wind, no sideslip).
   set(0x3F, get(0x3D) * 128.0);
+  set(0x227, get(0x340) * 3.280839895);
   publish_fsuipc();
 }
 

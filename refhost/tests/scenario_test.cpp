@@ -36,6 +36,26 @@ TEST(ScenarioFile, BadFilesNameTheFileLineAndProblem) {
   EXPECT_EQ(error_of("[[step]]\nat = 1\nset = { \"0x4A\" = \"high\" }\n"), "bad.toml:3: 0x4A must be a number");
   EXPECT_NE(error_of("[[step]]\nat = 1\nramp = { altitude = { to = 3, over = 0 } }\n").find("over must be more"),
             std::string::npos);
+  EXPECT_EQ(
+      error_of("[[step]]\nat = 1\nexpect = [{ page = \"APU\" }]\n").rfind("bad.toml:3: unknown SD page \"APU\"", 0),
+      0U);
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nexpect = [{ block = \"Other\", text = \"x\" }]\n")
+                .rfind("bad.toml:3: unknown shared block", 0),
+            0U);
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nrender = { name = \"../x\" }\n"),
+            "bad.toml:3: a frame name must be a plain file name");
+  EXPECT_EQ(error_of("[[step]]\nat = 1\nrender = { name = \"x\", gauges = [\"Nope\"] }\n"),
+            "bad.toml:3: unknown gauge \"Nope\"");
+}
+
+TEST(ScenarioFile, RendersAreTheWholePanelOrAGroupOfGauges) {
+  const Scenario scenario = parse_scenario(
+      "[[step]]\nat = 0\nrender = [\"panel\", { name = \"glare\", gauges = [\"Autopilot2\", \"PFD\"], scale = 2 }]\n",
+      "f.toml", kGauges);
+  ASSERT_EQ(scenario.steps.at(0).renders.size(), 2U);
+  EXPECT_TRUE(scenario.steps[0].renders[0].gauges.empty());
+  EXPECT_EQ(scenario.steps[0].renders[1].gauges, (std::vector<std::string>{"Autopilot2", "PFD"}));
+  EXPECT_EQ(scenario.steps[0].renders[1].scale, 2.0);
 }
 
 TEST(ScenarioFile, AMissingFileIsAnErrorNotACrash) {
@@ -68,6 +88,27 @@ TEST(ScenarioRun, ReportsEachUnmetExpectationWithItsLineAndWhatWasSeen) {
   EXPECT_EQ(result.cycles, 2 * kCyclesPerSecond);
 }
 
+TEST(ScenarioRun, BlockAndPageExpectationsReadWhatTheOtherModuleAndTheSdSee) {
+  const Scenario scenario = parse_scenario(
+      "[[gauge]]\nname = \"FCU\"\n[[gauge]]\nname = \"SD\"\n"
+      "[[step]]\nat = 0\nwrite_block = { name = \"NDPassData\", offset = 30, text = \"Range=0400123456789\" }\n"
+      "[[step]]\nat = 0.5\n"
+      "expect = [{ block = \"NDPassData\", offset = 30, text = \"Range=0400\" },\n"
+      "          { block = \"NDPassData\", offset = 0, text = \"NDMode=3\" },\n"
+      "          { page = \"DOOR\" }, { page = \"ENG\" }]\n"
+      // The FCU's state outlives the panel, as in the simulator: give it its range back.
+      "[[step]]\nat = 1\nwrite_block = { name = \"NDPassData\", offset = 30, text = \"Range=320\\u0000\" }\n",
+      "blocks.toml", {"FCU", "SD"});
+  Panel panel(testhost::linked_module(), "");
+  panel.install(scenario.gauges);
+  const RunResult result = fly(panel, scenario, {});
+  // A field without its terminator is read to its ten bytes, never into the next one.
+  ASSERT_EQ(result.failures.size(), 2U);
+  EXPECT_NE(result.failures[0].find("reads \"NDMode=1\""), std::string::npos) << result.failures[0];
+  EXPECT_NE(result.failures[1].find("it shows DOOR"), std::string::npos) << result.failures[1];
+  EXPECT_NE(describe_blocks().find("PassData: \"(no block)\""), std::string::npos);
+}
+
 TEST(ScenarioRun, TheDefaultFlightMeetsEveryExpectation) {
   std::vector<std::string> names;
   for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
@@ -81,7 +122,7 @@ TEST(ScenarioRun, TheDefaultFlightMeetsEveryExpectation) {
   for (const std::string& f : result.failures) {
     ADD_FAILURE() << f;
   }
-  EXPECT_GT(result.expectations, 30);
+  EXPECT_GT(result.expectations, 150);
   EXPECT_EQ(result.met, result.expectations);
   EXPECT_TRUE(panel.host().violations().empty());
   EXPECT_GT(result.simulated_seconds, 3000.0);
