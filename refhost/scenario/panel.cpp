@@ -202,14 +202,17 @@ std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t
       }
       return found ? "it was sent" : "it was not sent";
     }
-    case Expectation::Kind::Sound: {
+    case Expectation::Kind::Sound:
+    case Expectation::Kind::NoSound: {
       const auto played = testhost::platform().sound.played();
-      for (size_t i = sounds_from; i < played.size(); ++i) {
-        if (played[i] == e.text) {
-          return {};
-        }
+      bool found = false;
+      for (size_t i = sounds_from; i < played.size() && !found; ++i) {
+        found = played[i] == e.text;
       }
-      return "it did not play";
+      if (found == (e.kind == Expectation::Kind::Sound)) {
+        return {};
+      }
+      return found ? "it played" : "it did not play";
     }
     case Expectation::Kind::Memo:
       return contains_memo(e.text) ? std::string() : "it is not in any memo slot";

@@ -140,7 +140,7 @@ class Reader {
         e.event_value = hex_or_int(*v, "eq");
       }
     } else if (const auto* n7 = t.get("sound")) {
-      e.kind = Expectation::Kind::Sound;
+      e.kind = absent ? Expectation::Kind::NoSound : Expectation::Kind::Sound;
       e.text = string(*n7, "sound");
     } else if (const auto* n8 = t.get("memo")) {
       e.kind = absent ? Expectation::Kind::NoMemo : Expectation::Kind::Memo;
@@ -400,6 +400,9 @@ std::string Expectation::describe() const {
       break;
     case Kind::Sound:
       out << "sound \"" << text << "\" played";
+      break;
+    case Kind::NoSound:
+      out << "sound \"" << text << "\" not played";
       break;
     case Kind::Memo:
       out << "memo \"" << text << "\" shown";

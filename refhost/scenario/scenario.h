@@ -32,6 +32,7 @@ struct Expectation {
     Event,
     NoEvent,
     Sound,
+    NoSound,
     Memo,
     NoMemo,
     Message,
