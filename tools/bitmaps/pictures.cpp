@@ -348,15 +348,15 @@ void sd_page(cairo_t* cr, const Picture& p) {
       }
       cairo_stroke(cr);
       break;
-    case 5:  // ENG dials
-      for (double cx : {45.0, 153.0}) {
-        for (double cy : {40.0, 76.0, 114.0}) {
+    case 5:  // ENG dials, centred on their needles' pivots, from the 0 mark round to the top of the scale
+      for (double cx : {38.0, 99.0}) {
+        for (double cy : {22.0, 60.0, 115.0}) {
           cairo_new_sub_path(cr);
-          cairo_arc(cr, cx, cy, 14, 140 * kPi / 180, 400 * kPi / 180);
+          cairo_arc(cr, cx, cy, 16, 125 * kPi / 180, 325 * kPi / 180);
         }
       }
       cairo_stroke(cr);
-      cairo_rectangle(cr, 150.5, 12.5, 42, 20);
+      cairo_rectangle(cr, 138.5, 18.5, 58, 15);
       cairo_stroke(cr);
       break;
     case 6:  // FUEL tanks
