@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "corvane_testhost/module_scope.h"
 #include "host/platform.h"
 
 namespace corvane::testhost {
@@ -115,7 +116,7 @@ intptr_t FsuipcStandIn::answer(uint32_t count, uint8_t* buffer) {
   if (tamper) {
     tamper(buffer, count);
   }
-  return 1;
+  return forced_answer.value_or(1);
 }
 
 void* SharedMemoryStandIn::create(const char* name, uint32_t size) {
@@ -177,11 +178,13 @@ const SharedBlockStandIn* SharedMemoryStandIn::find(const std::string& name) con
 }  // namespace corvane::testhost
 
 // The platform functions that the module leaves for its loader to supply.
+using corvane::testhost::HostCodeScope;
 using corvane::testhost::platform;
 
 extern "C" {
 
 void* FindWindowExA(void* /*parent*/, void* /*after*/, const char* class_name, const char* /*window_name*/) {
+  const HostCodeScope host_code;
   if (class_name != nullptr && std::strcmp(class_name, "UIPCMAIN") == 0 && platform().fsuipc.present) {
     return &corvane::testhost::fsuipc_window_tag;
   }
@@ -189,6 +192,7 @@ void* FindWindowExA(void* /*parent*/, void* /*after*/, const char* class_name, c
 }
 
 intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+  const HostCodeScope host_code;
   if (window != &corvane::testhost::fsuipc_window_tag || message != 0x47F || !platform().fsuipc.present) {
     return 0;
   }
@@ -197,19 +201,36 @@ intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t
 
 void* CreateFileMappingA(void* /*file*/, void* /*security*/, uint32_t /*protect*/, uint32_t /*size_high*/,
                          uint32_t size_low, const char* name) {
+  const HostCodeScope host_code;
   return platform().shared_memory.create(name, size_low);
 }
 
 void* MapViewOfFile(void* mapping, uint32_t /*access*/, uint32_t /*offset_high*/, uint32_t /*offset_low*/,
                     uintptr_t /*bytes*/) {
+  const HostCodeScope host_code;
   return platform().shared_memory.map(mapping);
 }
 
-int UnmapViewOfFile(const void* view) { return platform().shared_memory.unmap(view); }
+int UnmapViewOfFile(const void* view) {
+  const HostCodeScope host_code;
+  return platform().shared_memory.unmap(view);
+}
 
-int CloseHandle(void* handle) { return platform().shared_memory.close(handle); }
+int CloseHandle(void* handle) {
+  const HostCodeScope host_code;
+  return platform().shared_memory.close(handle);
+}
 
-int fssound_load(uint32_t* sound, const char* path) { return platform().sound.load(sound, path); }
-int fssound_play(uint32_t sound, uint32_t flags) { return platform().sound.play(sound, flags); }
-void fssound_release(uint32_t* sound) { platform().sound.release(sound); }
+int fssound_load(uint32_t* sound, const char* path) {
+  const HostCodeScope host_code;
+  return platform().sound.load(sound, path);
+}
+int fssound_play(uint32_t sound, uint32_t flags) {
+  const HostCodeScope host_code;
+  return platform().sound.play(sound, flags);
+}
+void fssound_release(uint32_t* sound) {
+  const HostCodeScope host_code;
+  platform().sound.release(sound);
+}
 }

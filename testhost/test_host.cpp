@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "corvane_testhost/module_scope.h"
+
 namespace corvane::testhost {
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 TestHost* current = nullptr;
 
 uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
+  const HostCodeScope host_code;
   if (current != nullptr) {
     current->raise(id, value);
   }
@@ -16,6 +19,7 @@ uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
 }
 
 uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
+  const HostCodeScope host_code;
   if (current != nullptr) {
     current->fill(record);
   }
@@ -24,11 +28,13 @@ uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
 
 template <int Slot>
 uint32_t CORVANE_CALL list_op0(Element* element) {
+  const HostCodeScope host_code;
   return current != nullptr ? current->list_call(Slot, element, 0) : 0;
 }
 
 template <int Slot>
 uint32_t CORVANE_CALL list_op1(Element* element, uint32_t argument) {
+  const HostCodeScope host_code;
   return current != nullptr ? current->list_call(Slot, element, argument) : 0;
 }
 
@@ -106,6 +112,7 @@ void TestHost::kill(GaugeHeader* gauge) { call(gauge, kServiceKill); }
 
 void TestHost::call(GaugeHeader* gauge, uint32_t service) {
   if (gauge->callback != nullptr) {
+    const ModuleCodeScope module_code;
     gauge->callback(gauge, service, 0);
   }
 }
@@ -141,6 +148,7 @@ bool TestHost::click(GaugeHeader* gauge, int x, int y) {
     return false;
   }
   if (area->handler != nullptr) {
+    const ModuleCodeScope module_code;
     area->handler(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
   } else if (area->event_id != 0) {
     raise(area->event_id, 0);
@@ -256,15 +264,27 @@ void TestHost::check_text(StringElement* element) {
   }
 }
 
+void TestHost::check_all_texts() {
+  for (auto& [element, buffer] : buffers_) {
+    check_text(reinterpret_cast<StringElement*>(const_cast<Element*>(element)));
+  }
+}
+
 void TestHost::evaluate_element(Element* element) {
   ElementValues& v = values_[element];
+  // Variables are filled and values stored by the host; only the callbacks
+  // themselves count as module code.
+  const auto run = [](auto callback, Element* e) {
+    const ModuleCodeScope module_code;
+    return callback(e);
+  };
   switch (element->kind) {
     case kKindNeedle: {
       auto* e = reinterpret_cast<NeedleElement*>(element);
       if (e->variable.token != 0) {
         fill(&e->variable);
       }
-      v.value[0] = e->callback != nullptr ? e->callback(element) : record_value(e->variable);
+      v.value[0] = e->callback != nullptr ? run(e->callback, element) : record_value(e->variable);
       break;
     }
     case kKindString: {
@@ -276,7 +296,7 @@ void TestHost::evaluate_element(Element* element) {
       }
       buffer_for(e);
       if (e->callback != nullptr) {
-        v.value[0] = e->callback(element);
+        v.value[0] = run(e->callback, element);
         check_text(e);
       }
       break;
@@ -289,8 +309,8 @@ void TestHost::evaluate_element(Element* element) {
       if (e->y_variable.token != 0) {
         fill(&e->y_variable);
       }
-      v.value[0] = e->x_callback != nullptr ? e->x_callback(element) : record_value(e->x_variable);
-      v.value[1] = e->y_callback != nullptr ? e->y_callback(element) : record_value(e->y_variable);
+      v.value[0] = e->x_callback != nullptr ? run(e->x_callback, element) : record_value(e->x_variable);
+      v.value[1] = e->y_callback != nullptr ? run(e->y_callback, element) : record_value(e->y_variable);
       break;
     }
     case kKindIcon: {
@@ -298,7 +318,7 @@ void TestHost::evaluate_element(Element* element) {
       if (e->variable.token != 0) {
         fill(&e->variable);
       }
-      v.value[0] = e->callback != nullptr ? e->callback(element) : record_value(e->variable);
+      v.value[0] = e->callback != nullptr ? run(e->callback, element) : record_value(e->variable);
       break;
     }
     case kKindMoving: {
@@ -309,8 +329,8 @@ void TestHost::evaluate_element(Element* element) {
       if (e->y_variable.token != 0) {
         fill(&e->y_variable);
       }
-      v.value[0] = e->x_callback != nullptr ? e->x_callback(element) : record_value(e->x_variable);
-      v.value[1] = e->y_callback != nullptr ? e->y_callback(element) : record_value(e->y_variable);
+      v.value[0] = e->x_callback != nullptr ? run(e->x_callback, element) : record_value(e->x_variable);
+      v.value[1] = e->y_callback != nullptr ? run(e->y_callback, element) : record_value(e->y_variable);
       break;
     }
     case kKindSprite: {
@@ -320,7 +340,7 @@ void TestHost::evaluate_element(Element* element) {
         if (slots[i]->variable.token != 0) {
           fill(&slots[i]->variable);
         }
-        v.value[i] = e->callbacks[i] != nullptr ? e->callbacks[i](element) : record_value(slots[i]->variable);
+        v.value[i] = e->callbacks[i] != nullptr ? run(e->callbacks[i], element) : record_value(slots[i]->variable);
       }
       break;
     }

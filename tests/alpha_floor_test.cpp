@@ -20,6 +20,7 @@ class AlphaFloor : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     alpha_floor_active = bank_angle_active = roll_axis_input = 0;
+    master_warning = 0;
     alpha_floor_time = 0.0;
     elac1_on = 1;
     gauge_ = gauge("Alpha-Floor");
@@ -72,9 +73,7 @@ TEST_F(AlphaFloor, TriggersOnlyAirborneBelow125KnotsWithFullFlaps) {
   roll_axis_input = 1;
   for (const auto& [speed, flaps, ground] : std::vector<std::tuple<double, double, double>>{
            {124.0, 16383.9, 0.0}, {124.0, 16384.0, 1.0}, {125.0, 16384.0, 0.0}}) {
-    host().set_var(0x3D, speed);
-    host().set_var(0x149, flaps);
-    host().set_var(0x3C, ground);
+    set_vars({{0x3D, speed}, {0x149, flaps}, {0x3C, ground}});
     EXPECT_EQ(pass(), Ids{}) << speed << " " << flaps << " " << ground;
   }
   host().set_var(0x3D, 124.9);
@@ -89,8 +88,7 @@ TEST_F(AlphaFloor, TriggersOnlyAirborneBelow125KnotsWithFullFlaps) {
 
 TEST_F(AlphaFloor, BurstsOncePerSecondOfTheClockOthersRead) {
   roll_axis_input = 1;
-  host().set_var(0x3D, 100.0);
-  host().set_var(0x149, 16384.0);
+  set_vars({{0x3D, 100.0}, {0x149, 16384.0}});
   std::vector<double> bursts;
   int alpha_events = 0;
   for (int step = 0; step <= 25; ++step) {

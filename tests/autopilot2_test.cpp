@@ -85,36 +85,8 @@ class Autopilot2 : public ModuleTest {
   const std::string button_ = "Sound\\Button_Press.wav";
 };
 
-TEST_F(Autopilot2, TheTreeAndAreasAreLaidOutAsThePanel) {
-  EXPECT_EQ(testhost::TestHost::elements(ap_).size(), 25U);
-  size_t areas = 0;
-  size_t host_events = 0;
-  for (const MouseArea* a = ap_->mouse_areas; a->kind != kAreaEnd; ++a) {
-    if (a->kind == kAreaChild) {
-      ++areas;
-      host_events += a->handler == nullptr ? 1 : 0;
-      EXPECT_TRUE(a->handler == nullptr || a->event_id == 0);
-    }
-  }
-  EXPECT_EQ(areas, 22U);
-  EXPECT_EQ(host_events, 6U);
-  EXPECT_EQ(element(kHeadingKnob)->bitmap_id, 0x2C10U);
-  EXPECT_EQ(as_icon(element(kHeadingKnob))->image_count, 8U);
-  StringElement* vs = as_string(element(kVsWindow));
-  EXPECT_EQ(vs->char_count, 5U);
-  EXPECT_EQ(vs->text_colour, 0x3287FFU);
-  EXPECT_EQ(vs->format_flags, 0x24U);
-  EXPECT_EQ(std::string(vs->font), "Quartz");
-  EXPECT_EQ(as_string(element(kSpeedWindow))->variables[1].token, 0x76U);
-}
-
 TEST_F(Autopilot2, WindowsFormatTheirValues) {
-  host().set_var(0x6D, 5000.0);
-  host().set_var(0x78, 1500.0);
-  host().set_var(0x6B, 5.9);
-  host().set_var(0x2D, 270.0);
-  host().set_var(0x74, 249.9);
-  host().set_var(0x76, 0.78);
+  set_vars({{0x6D, 5000.0}, {0x78, 1500.0}, {0x6B, 5.9}, {0x2D, 270.0}, {0x74, 249.9}, {0x76, 0.78}});
   host().cycle(ap_);
   EXPECT_EQ(text(kAltitudeWindow), "05000");
   EXPECT_EQ(text(kVsWindow), "+1500");
@@ -149,33 +121,14 @@ TEST_F(Autopilot2, WindowsFormatTheirValues) {
   EXPECT_EQ(text(kSpeedWindow), "249");
 }
 
-TEST_F(Autopilot2, HostileValuesStayWithinTheWindows) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double inf = std::numeric_limits<double>::infinity();
-  for (int mode = 0; mode < 2; ++mode) {
-    for (double v : {1e300, -1e300, nan, inf, -inf, 123456789.0, -99999.0}) {
-      for (uint32_t token : {0x6Du, 0x78u, 0x6Bu, 0x2Du, 0x74u, 0x76u}) {
-        host().set_var(token, v);
-      }
-      host().cycle(ap_);
-      EXPECT_LE(text(kAltitudeWindow).size(), 5U);
-      EXPECT_LE(text(kVsWindow).size(), 5U);
-      EXPECT_LE(text(kHeadingWindow).size(), 3U);
-      EXPECT_LE(text(kSpeedWindow).size(), 3U);
-    }
-    click(kModePush);
-    click(kSpdMach);
-  }
+TEST_F(Autopilot2, HugeVerticalSpeedSaturatesRatherThanWraps) {
   host().set_var(0x78, -1e300);
   host().cycle(ap_);
-  EXPECT_EQ(text(kVsWindow), "-2147") << "saturated, not wrapped to a positive number";
+  EXPECT_EQ(text(kVsWindow), "-2147");
 }
-
 TEST_F(Autopilot2, ApOffMemoOnlyAfterTheAutopilotWasSeenEngagedInTheAir) {
-  host().set_var(0x25C, 500.0);
   // Engaged and disengaged on the ground: no memo.
-  host().set_var(0x3C, 1.0);
-  host().set_var(0x67, 1.0);
+  set_vars({{0x25C, 500.0}, {0x3C, 1.0}, {0x67, 1.0}});
   host().cycle(ap_);
   EXPECT_EQ(value(kApLight), 1.0);
   host().set_var(0x67, 0.0);
@@ -188,8 +141,7 @@ TEST_F(Autopilot2, ApOffMemoOnlyAfterTheAutopilotWasSeenEngagedInTheAir) {
   host().cycle(ap_);
   host().set_var(0x3C, 0.0);
   host().cycle(ap_);
-  host().set_var(0x67, 0.0);
-  host().set_var(0x25C, 612.5);
+  set_vars({{0x67, 0.0}, {0x25C, 612.5}});
   host().cycle(ap_);
   EXPECT_STREQ(ecam_memo_slots[0], "A/P OFF");
   EXPECT_EQ(ecam_memo_stamp[0], 612.5);
@@ -220,9 +172,7 @@ TEST_F(Autopilot2, ApOffMemoOnlyAfterTheAutopilotWasSeenEngagedInTheAir) {
 }
 
 TEST_F(Autopilot2, AthrOffMemoEvenWhenArmedOnTheGround) {
-  host().set_var(0x3C, 1.0);
-  host().set_var(0x25C, 42.0);
-  host().set_var(0x7B, 1.0);
+  set_vars({{0x3C, 1.0}, {0x25C, 42.0}, {0x7B, 1.0}});
   host().cycle(ap_);
   EXPECT_EQ(value(kAthrLight), 1.0);
   EXPECT_STREQ(ecam_memo_slots[1], "");
@@ -238,40 +188,29 @@ TEST_F(Autopilot2, AthrOffMemoEvenWhenArmedOnTheGround) {
 }
 
 TEST_F(Autopilot2, LightsAndDotsFollowTheirVariablesAndModes) {
-  host().set_var(0x350, 3.0);
-  host().set_var(0x70, 1.0);
-  host().set_var(0x6A, 1.0);
-  host().set_var(0x69, 0.0);
-  host().set_var(0x73, 1.0);
-  host().set_var(0x75, 0.0);
-  host().cycle(ap_);
-  EXPECT_EQ(value(kGpsLight), 1.0);
-  EXPECT_EQ(value(6), 1.0);  // LOC
-  EXPECT_EQ(value(7), 0.0);  // APPR
-  EXPECT_EQ(value(kHeadingDot), 1.0);
-  EXPECT_EQ(value(kCourseDot), 0.0);
-  EXPECT_EQ(value(kSpeedDot), 1.0);
-  EXPECT_EQ(value(kMachDot), 0.0);
-
+  // GPS, LOC, APPR, heading, course, speed and Mach dots.
+  auto lights = [&] {
+    host().cycle(ap_);
+    std::string out;
+    for (size_t i : {size_t{kGpsLight}, size_t{6}, size_t{7}, size_t{kHeadingDot}, size_t{kCourseDot},
+                     size_t{kSpeedDot}, size_t{kMachDot}}) {
+      out += value(i) != 0.0 ? '1' : '0';
+    }
+    return out;
+  };
+  set_vars({{0x350, 3.0}, {0x70, 1.0}, {0x6A, 1.0}, {0x69, 0.0}, {0x73, 1.0}, {0x75, 0.0}});
+  EXPECT_EQ(lights(), "1101010");
   // In the other modes the other variable drives the dot.
-  host().set_var(0x69, 1.0);
-  host().set_var(0x75, 1.0);
-  host().set_var(0x73, 1.0);
+  set_vars({{0x69, 1.0}, {0x75, 1.0}, {0x73, 1.0}});
   click(kModePush);
   click(kSpdMach);
-  host().cycle(ap_);
-  EXPECT_EQ(value(kHeadingDot), 0.0);
-  EXPECT_EQ(value(kCourseDot), 1.0);
-  EXPECT_EQ(value(kSpeedDot), 0.0);
-  EXPECT_EQ(value(kMachDot), 1.0);
+  EXPECT_EQ(lights(), "1100101");
   host().set_var(0x350, 0.0);
-  host().cycle(ap_);
-  EXPECT_EQ(value(kGpsLight), 0.0);
+  EXPECT_EQ(lights(), "0100101");
 }
 
 TEST_F(Autopilot2, AltitudeDotFlashesOnlyBetween100And800FeetAway) {
-  host().set_var(0x6C, 1.0);
-  host().set_var(0x6D, 10000.0);
+  set_vars({{0x6C, 1.0}, {0x6D, 10000.0}});
   auto pattern = [&](double altitude, int n) {
     host().set_var(0x4A, altitude);
     std::string out;
@@ -447,19 +386,11 @@ TEST_F(Autopilot2, MachHoldIsResentEveryTwoSecondsOfClock) {
   EXPECT_EQ(call_at(200.5), pair);
 }
 
-TEST_F(Autopilot2, FollowsThePanelLightsAndKeepsTheSoundsAcrossUpdates) {
-  host().cycle(ap_);
-  EXPECT_EQ(element(0)->image_flags & kFlagBright, 0U);
-  panel_lights_on = 1;
-  host().cycle(ap_);
-  for (size_t i = 0; i <= 24; ++i) {
-    EXPECT_NE(element(i)->image_flags & kFlagBright, 0U) << i;
+TEST_F(Autopilot2, OnlyInstallAndKillTouchTheSoundSlots) {
+  for (int i = 0; i < 3; ++i) {
+    host().cycle(ap_);
   }
-  panel_lights_on = 0;
-  host().cycle(ap_);
-  EXPECT_EQ(element(kVsWindow)->image_flags & kFlagBright, 0U);
-  EXPECT_TRUE(world().sound.calls().empty()) << "only install and kill touch the sound slots";
+  EXPECT_TRUE(world().sound.calls().empty());
 }
-
 }  // namespace
 }  // namespace corvane::test

@@ -100,8 +100,7 @@ TEST_F(EngineStarters, StartsEngineOneThenTwoAndReturnsTheSelectorWithAChime) {
   host().draw(starters_);
   EXPECT_EQ(host().events(), repeated(kHold1, 4));
 
-  host().set_var(0x270, 59.9);
-  host().set_var(0x271, 21.0);
+  set_vars({{0x270, 59.9}, {0x271, 21.0}});
   updates(1);
   EXPECT_EQ(host().events().size(), 5U);
   EXPECT_EQ(eng_start_state, 1);
@@ -114,8 +113,7 @@ TEST_F(EngineStarters, StartsEngineOneThenTwoAndReturnsTheSelectorWithAChime) {
 
   host().clear_events();
   updates(2);
-  host().set_var(0x283, 59.99);
-  host().set_var(0x284, 21.0);
+  set_vars({{0x283, 59.99}, {0x284, 21.0}});
   updates(1);
   EXPECT_EQ(host().events(), repeated(kHold2, 3));
   EXPECT_EQ(selector_picture(), 2.0);
@@ -163,9 +161,7 @@ TEST_F(EngineStarters, MasterSwitchesToggleFromTheSimulatorsPosition) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.event);
-    host().set_var(0x230, 0.0);
-    host().set_var(0x23A, 0.0);
-    host().set_var(c.token, c.position);
+    set_vars({{0x230, 0.0}, {0x23A, 0.0}, {c.token, c.position}});
     host().clear_events();
     ASSERT_TRUE(host().click(starters_, c.x, 20));
     EXPECT_EQ(host().events(), repeated(c.event, 1));

@@ -111,11 +111,6 @@ TEST_F(EwdTest, RunningEnginesShowReadoutsFromOnePercentN1) {
   host().set_var(0x7B, 0.0);
   cycle();
   EXPECT_TRUE(hidden(30)) << "the lever needle needs autothrust";
-  // Hostile values stay within the readouts (the fixture checks the bounds).
-  for (double v : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
-    set({{0x271, v}, {0x237, v}, {0x27E, v}, {0x12F, v}, {0x22E, v}, {0x148, v}, {0x149, v}});
-    cycle();
-  }
 }
 
 TEST_F(EwdTest, FuelFlowSumsFuelUsedWhileRunningAndFuelOnBoardColours) {

@@ -17,7 +17,6 @@ class Fd : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
-    std::strcpy(fd_mode_text, "FDMode=0");
     host().install(gauge("Autopilot2"));  // loads the sounds
     fd_ = gauge("FD");
   }
@@ -135,15 +134,6 @@ TEST_F(Fd, WithoutABlockTheButtonsStillWork) {
   press_ls();
   EXPECT_EQ(lights(), "01");
   EXPECT_EQ(std::string(fd_mode_text), "FDMode=2");
-}
-
-TEST_F(Fd, LightsFollowThePanelLights) {
-  host().install(fd_);
-  panel_lights_on = 1;
-  host().cycle(fd_);
-  EXPECT_NE(host().element(fd_, 1)->image_flags & kFlagBright, 0U);
-  EXPECT_NE(host().element(fd_, 2)->image_flags & kFlagBright, 0U);
-  EXPECT_EQ(fd_->mouse_areas[0].help_id, 0xAD90U);
 }
 
 }  // namespace

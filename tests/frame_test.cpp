@@ -1,14 +1,20 @@
 // The binary contract with the host: Linkage, the gauge headers, the element
 // records and mouse lists as the host reads them, and the shared routines.
+#include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "gauges/guidance/autopilot2.h"
+#include "gauges/standby/clock.h"
+#include "gauges/standby/stdby_altimeter.h"
+#include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "module_fixture.h"
+#include "shared/cockpit_state.h"
 
 namespace corvane::test {
 namespace {
@@ -25,48 +31,45 @@ namespace {
   return value;
 }
 
-struct GaugeRow {
-  const char* name;
-  uint32_t width;
-  uint32_t help_id;
-};
-
 // Linkage order, widths and parent help ids as the host expects them.
-const GaugeRow kGauges[] = {
-    {"Baro", 92, 0},
-    {"Autopilot2", 379, 0},
-    {"FCU", 142, 0},
-    {"FD", 53, 0xAD90},
-    {"Airspeed", 69, 0xAB02},
-    {"Stdby Altimeter", 69, 0xAB07},
-    {"Lights", 356, 0},
-    {"Landing Gear", 71, 0xAB7C},
-    {"Gear Lever", 55, 0xAB30},
-    {"Parking Brake", 63, 0xAB51},
-    {"Spoilers", 89, 0xAB62},
-    {"Radio", 222, 0xA127},
-    {"XPNDR", 222, 0xA70A},
-    {"Audio", 222, 0xA70A},
-    {"Clock", 69, 0xAB16},
-    {"DDRMI", 99, 0xAB5A},
-    {"E/WD", 225, 0xAB1E},
-    {"Flaps", 89, 0xAB24},
-    {"Warnings", 31, 0},
-    {"Rudder Trim", 63, 0xAB78},
-    {"Page Keys", 222, 0},
-    {"Engine Starters", 158, 0xAB65},
-    {"Standby Attitude", 73, 0xAB0D},
-    {"SD", 198, 0},
-    {"Throttle", 196, 0xAB6E},
-    {"SD Bottom", 198, 0},
-    {"Alpha-Floor", 10, 0xAB6E},
-    {"Heat", 365, 0},
-    {"AC Elec", 409, 0},
-    {"Fuel Hyd", 443, 0},
-    {"Fire", 516, 0},
-    {"ADIRS", 264, 0},
-    {"PFD", 215, 0},
-};
+const char* const kNames[] = {"Baro",
+                              "Autopilot2",
+                              "FCU",
+                              "FD",
+                              "Airspeed",
+                              "Stdby Altimeter",
+                              "Lights",
+                              "Landing Gear",
+                              "Gear Lever",
+                              "Parking Brake",
+                              "Spoilers",
+                              "Radio",
+                              "XPNDR",
+                              "Audio",
+                              "Clock",
+                              "DDRMI",
+                              "E/WD",
+                              "Flaps",
+                              "Warnings",
+                              "Rudder Trim",
+                              "Page Keys",
+                              "Engine Starters",
+                              "Standby Attitude",
+                              "SD",
+                              "Throttle",
+                              "SD Bottom",
+                              "Alpha-Floor",
+                              "Heat",
+                              "AC Elec",
+                              "Fuel Hyd",
+                              "Fire",
+                              "ADIRS",
+                              "PFD"};
+const uint32_t kWidths[] = {92, 379, 142, 53,  69,  69, 356, 71,  55,  63, 89,  222, 222, 222, 69,  99, 225,
+                            89, 31,  63,  222, 158, 73, 198, 196, 198, 10, 365, 409, 443, 516, 264, 215};
+const uint32_t kHelpIds[] = {0,      0,      0,      0xAD90, 0xAB02, 0xAB07, 0,      0xAB7C, 0xAB30, 0xAB51, 0xAB62,
+                             0xA127, 0xA70A, 0xA70A, 0xAB16, 0xAB5A, 0xAB1E, 0xAB24, 0,      0xAB78, 0,      0xAB65,
+                             0xAB0D, 0,      0xAB6E, 0,      0xAB6E, 0,      0,      0,      0,      0,      0};
 
 TEST(Linkage, ListsTheThirtyThreeGaugesInTableOrder) {
   EXPECT_EQ(Linkage.module_id, 0x13U);
@@ -80,11 +83,11 @@ TEST(Linkage, ListsTheThirtyThreeGaugesInTableOrder) {
 
   size_t i = 0;
   for (; Linkage.gauges[i] != nullptr; ++i) {
-    ASSERT_LT(i, std::size(kGauges));
+    ASSERT_LT(i, std::size(kNames));
     const GaugeHeader* g = Linkage.gauges[i];
-    EXPECT_STREQ(g->name, kGauges[i].name);
+    EXPECT_STREQ(g->name, kNames[i]);
     EXPECT_EQ(g->version, 0x320U) << g->name;
-    EXPECT_EQ(g->width_mm, kGauges[i].width) << g->name;
+    EXPECT_EQ(g->width_mm, kWidths[i]) << g->name;
     EXPECT_EQ(g->parameters, nullptr) << g->name;
     EXPECT_EQ(g->reserved10, 0U);
     // Exactly one root element in a 0-terminated list.
@@ -109,7 +112,7 @@ TEST(Linkage, EveryMouseListHasItsParentFirstAndEndsWithAnEndArea) {
     EXPECT_EQ(area->kind, kAreaParent) << (*g)->name;
     EXPECT_EQ(area->cursor, 0xFFFFFFFFU);
     EXPECT_EQ(area->width, 0);
-    EXPECT_EQ(area->help_id, kGauges[i].help_id) << (*g)->name;
+    EXPECT_EQ(area->help_id, kHelpIds[i]) << (*g)->name;
     ++area;
     while (area->kind == kAreaChild) {
       EXPECT_GT(area->width, 0) << (*g)->name;
@@ -164,68 +167,38 @@ TEST(RecordBytes, LinkageAndHeadersSitAtTheHostsOffsets) {
 
 TEST(RecordBytes, BaroElementsReadAsTheHostExpects) {
   Element* background = gauge_baro.elements[0];
-  EXPECT_EQ(u32_at(background, 0), kKindStatic);
-  EXPECT_EQ(u32_at(background, 4), 0x1000U);
-  EXPECT_EQ(u32_at(background, 48), 0x1U);
-
   Element* text = background->children[0];
-  EXPECT_EQ(u32_at(text, 0), kKindString);
-  EXPECT_EQ(u32_at(text, 4), 0xFFFFFFFFU);
-  EXPECT_EQ(u32_at(text, 8), 4U);
-  EXPECT_EQ(u32_at(text, 12), 5U);
-  EXPECT_EQ(u32_at(text, 60), 0x4BU);
-  EXPECT_EQ(u32_at(text, 88), 0x4CU);
-  EXPECT_EQ(u32_at(text, 116), 0U);
-  EXPECT_EQ(u32_at(text, 192), 50U);
-  EXPECT_EQ(u32_at(text, 196), 16U);
-  EXPECT_EQ(u32_at(text, 208), 0x3287FFU);
-  EXPECT_EQ(u32_at(text, 212), 0x14195FU);
-  EXPECT_EQ(u32_at(text, 216), 0x5A5A5AU);
-  EXPECT_STREQ(reinterpret_cast<const char*>(text) + 248, "Quartz");
-  EXPECT_EQ(u32_at(text, 280), 700U);
-  EXPECT_EQ(u32_at(text, 284), 1U);
-  EXPECT_EQ(u32_at(text, 288), 0x25U);
-  EXPECT_EQ(u32_at(text, 292), 5U);
-  const auto* failures = reinterpret_cast<const uint32_t*>(u32_at(text, 44));
-  EXPECT_EQ(failures[0], 0x14U);
-  EXPECT_EQ(failures[1], 3U);
-  EXPECT_EQ(failures[2], 0x15U);
-  EXPECT_EQ(failures[3], 3U);
-  EXPECT_EQ(failures[4], 0U);
-
   Element* icon = text->children[0];
-  EXPECT_EQ(u32_at(icon, 0), kKindIcon);
-  EXPECT_EQ(u32_at(icon, 4), 0x1010U);
-  EXPECT_EQ(u32_at(icon, 112), 2U);
-  EXPECT_NE(u32_at(icon, 132), 0U);
-
   Element* needle = icon->children[0];
-  EXPECT_EQ(u32_at(needle, 0), kKindNeedle);
-  EXPECT_EQ(u32_at(needle, 24), 13U);
-  EXPECT_EQ(u32_at(needle, 28), 12U);
-  EXPECT_EQ(u32_at(needle, 60), 0x4BU);
-  EXPECT_EQ(u32_at(needle, 116), 2U);
-  EXPECT_EQ(u32_at(needle, 120), 6U);
-  EXPECT_EQ(u32_at(needle, 224), 0U);
+  const auto* areas = reinterpret_cast<const uint8_t*>(gauge_baro.mouse_areas);
+  // Fourth child area: the decrease half of the knob, repeating while held.
+  const uint8_t* knob_down = areas + 4 * 44;
   const auto* table = reinterpret_cast<const uint8_t*>(u32_at(needle, 112));
-  EXPECT_EQ(u32_at(table, 0), 31U);
-  EXPECT_EQ(u32_at(table, 4), 65U);
+  // Offset and 32-bit word pairs, per record.
+  const std::pair<const void*, std::vector<uint32_t>> words[] = {
+      {background, {0, kKindStatic, 4, 0x1000, 48, 0x1}},
+      {text,
+       {0,   kKindString, 4,   0xFFFFFFFF, 8,   4,        12,  5,        60,  0x4B, 88,  0x4C, 116, 0,    192, 50,
+        196, 16,          208, 0x3287FF,   212, 0x14195F, 216, 0x5A5A5A, 280, 700,  284, 1,    288, 0x25, 292, 5}},
+      {icon, {0, kKindIcon, 4, 0x1010, 112, 2}},
+      {needle, {0, kKindNeedle, 24, 13, 28, 12, 60, 0x4B, 116, 2, 120, 6, 224, 0}},
+      {table, {0, 31, 4, 65, 24, 43}},
+      {knob_down, {0, kAreaChild, 12, 17, 16, 28, 20, kCursorDecrease, 28, 0x20200000, 32, 0}},
+      {areas + 6 * 44, {0, kAreaEnd}},
+  };
+  for (const auto& [record, pairs] : words) {
+    for (size_t i = 0; i + 1 < pairs.size(); i += 2) {
+      EXPECT_EQ(u32_at(record, pairs[i]), pairs[i + 1]) << record << " +" << pairs[i];
+    }
+  }
+  EXPECT_STREQ(reinterpret_cast<const char*>(text) + 248, "Quartz");
+  const auto* failures = reinterpret_cast<const uint32_t*>(u32_at(text, 44));
+  EXPECT_EQ(std::vector<uint32_t>(failures, failures + 5), (std::vector<uint32_t>{0x14, 3, 0x15, 3, 0}));
+  EXPECT_NE(u32_at(icon, 132), 0U);
   EXPECT_EQ(f64_at(table, 8), 948.0);
-  EXPECT_EQ(u32_at(table, 24), 43U);
   EXPECT_EQ(f64_at(table, 32), 1013.0);
   EXPECT_EQ(needle->children, nullptr);
-
-  const auto* areas = reinterpret_cast<const uint8_t*>(gauge_baro.mouse_areas);
-  // Fourth child: the decrease half of the knob, repeating while held.
-  const uint8_t* knob_down = areas + 4 * 44;
-  EXPECT_EQ(u32_at(knob_down, 0), kAreaChild);
-  EXPECT_EQ(u32_at(knob_down, 12), 17U);
-  EXPECT_EQ(u32_at(knob_down, 16), 28U);
-  EXPECT_EQ(u32_at(knob_down, 20), kCursorDecrease);
-  EXPECT_EQ(u32_at(knob_down, 28), 0x20200000U);
-  EXPECT_EQ(u32_at(knob_down, 32), 0U);
   EXPECT_NE(u32_at(knob_down, 36), 0U);
-  EXPECT_EQ(u32_at(areas + 6 * 44, 0), kAreaEnd);
 }
 
 TEST(RecordBytes, HostWritesReachTheValueFieldAtOffsetTwelve) {
@@ -263,6 +236,57 @@ TEST_F(SharedRoutines, ActOnBarosRootWhicheverHeaderInvokesThem) {
     EXPECT_EQ(calls[before + 1].argument, 77U);
     EXPECT_EQ(calls[before + 4].argument, 99U);
   }
+}
+
+class EveryGauge : public ModuleTest {};
+
+// Every variable a gauge could read at once hostile, in each display mode:
+// the fixture fails the test on any text written past its element.
+TEST_F(EveryGauge, HostileValuesKeepEveryTextWithinItsElement) {
+  // Flags and colours live in the static trees: put back for the tests that follow.
+  struct Saved {
+    Element* e;
+    uint32_t flags, colour, background;
+  };
+  std::vector<Saved> saved;
+  for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
+    for (Element* e : testhost::TestHost::elements(*g)) {
+      const bool text = e->kind == kKindString;
+      saved.push_back(
+          {e, e->image_flags, text ? as_string(e)->text_colour : 0, text ? as_string(e)->background_colour : 0});
+    }
+    host().install(*g);
+  }
+  for (double v : {double{NAN}, double{INFINITY}, -double{INFINITY}, 1e300, -1e300, 123456789.0, -99999.5}) {
+    for (uint32_t token = 1; token < 0x400; ++token) {
+      host().set_var(token, v);
+    }
+    host().set_text_var(0x35D, "AN IDENTIFIER LONGER THAN ANY FIELD");  // a text, not a number
+    for (int mode = 0; mode <= 2; ++mode) {
+      // Switches that choose what a text shows: all off in the first mode.
+      for (uint32_t token : {0x3C, 0x6A, 0x6C, 0x73, 0x75, 0x353, 0x354, 0x35A}) {
+        host().set_var(token, mode == 0 ? 0.0 : v);
+      }
+      baro_unit_inhg = static_cast<uint32_t>(mode & 1);
+      trk_fpa_mode = mach_mode = clock_display_mode = stby_baro_unit = mode & 1;
+      fd_mode = mode;
+      for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
+        host().cycle(*g);
+        host().cycle(*g);
+      }
+    }
+  }
+  for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
+    host().kill(*g);
+  }
+  for (const Saved& r : saved) {
+    r.e->image_flags = r.flags;
+    if (r.e->kind == kKindString) {
+      as_string(r.e)->text_colour = r.colour;
+      as_string(r.e)->background_colour = r.background;
+    }
+  }
+  reset_module_state();
 }
 
 }  // namespace

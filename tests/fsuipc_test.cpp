@@ -193,11 +193,5 @@ TEST_F(Fsuipc, ARewrittenAnswerNeverWritesPastWhatWasAsked) {
   ipc_close();
 }
 
-TEST(FsuipcTexts, SixteenFixedTexts) {
-  EXPECT_STREQ(fsuipc_result_text[0], "Okay");
-  EXPECT_STREQ(fsuipc_result_text[9], "Call cannot execute, link not Open");
-  EXPECT_STREQ(fsuipc_result_text[15], "Read or Write request cannot be added, memory for Process is full");
-}
-
 }  // namespace
 }  // namespace corvane::test

@@ -64,6 +64,14 @@ class LandingGear : public ModuleTest {
   void press_med() { ASSERT_TRUE(host().click(gear_, 30, 60)); }
   void press_max() { ASSERT_TRUE(host().click(gear_, 50, 60)); }
   double light(Light which) { return host().values(host().element(gear_, which)).value[0]; }
+  // Lights in pre-order from first to last, '1' lit.
+  std::string lights(Light first, Light last) {
+    std::string out;
+    for (size_t i = first; i <= last; ++i) {
+      out += host().values(host().element(gear_, i)).value[0] != 0.0 ? '1' : '0';
+    }
+    return out;
+  }
   std::string memo() { return ecam_memo_slots[2]; }
   int selector() { return static_cast<int>(host().var(0x2E7)); }
   std::vector<KeyEvent> repeated(uint32_t id, int n) { return std::vector<KeyEvent>(n, KeyEvent{id, 0}); }
@@ -79,28 +87,14 @@ class LandingGear : public ModuleTest {
 };
 
 TEST_F(LandingGear, EachLegShowsDownOrInTransitFromItsOwnPosition) {
-  host().set_var(0x14D, 16383.0);
-  host().set_var(0x14C, 0.0);
-  host().set_var(0x14E, 8000.0);
+  // Left, nose, right down; then left, nose, right in transit.
+  set_vars({{0x14D, 16383.0}, {0x14C, 0.0}, {0x14E, 8000.0}});
   host().evaluate(gear_);
-  EXPECT_EQ(light(kLeftDown), 1.0);
-  EXPECT_EQ(light(kLeftTransit), 0.0);
-  EXPECT_EQ(light(kNoseDown), 0.0);
-  EXPECT_EQ(light(kNoseTransit), 0.0);
-  EXPECT_EQ(light(kRightDown), 0.0);
-  EXPECT_EQ(light(kRightTransit), 1.0);
-
+  EXPECT_EQ(lights(kLeftDown, kRightTransit), "100001");
   // Just off either end is in transit; beyond full down is both.
-  host().set_var(0x14D, 0.5);
-  host().set_var(0x14C, 16382.9);
-  host().set_var(0x14E, 16384.0);
+  set_vars({{0x14D, 0.5}, {0x14C, 16382.9}, {0x14E, 16384.0}});
   host().evaluate(gear_);
-  EXPECT_EQ(light(kLeftDown), 0.0);
-  EXPECT_EQ(light(kLeftTransit), 1.0);
-  EXPECT_EQ(light(kNoseDown), 0.0);
-  EXPECT_EQ(light(kNoseTransit), 1.0);
-  EXPECT_EQ(light(kRightDown), 1.0);
-  EXPECT_EQ(light(kRightTransit), 1.0);
+  EXPECT_EQ(lights(kLeftDown, kRightTransit), "001111");
 }
 
 TEST_F(LandingGear, SelectorIsSteppedOneEventPerPosition) {
@@ -148,8 +142,7 @@ TEST_F(LandingGear, ButtonsArmOneAtATimeWithLastingMemosAndDisarmWithAnExpiringO
   EXPECT_EQ((std::vector<int>{autobrake_lo_armed, autobrake_med_armed, autobrake_max_armed}),
             (std::vector<int>{0, 1, 0}));
   host().evaluate(gear_);
-  EXPECT_EQ(light(kLoOn), 0.0);
-  EXPECT_EQ(light(kMedOn), 1.0);
+  EXPECT_EQ(lights(kLoOn, kMaxOn), "010");
 
   press_max();  // on the ground: RTO
   EXPECT_EQ(memo(), "AUTOBK RTO");
@@ -157,8 +150,7 @@ TEST_F(LandingGear, ButtonsArmOneAtATimeWithLastingMemosAndDisarmWithAnExpiringO
   EXPECT_EQ((std::vector<int>{autobrake_lo_armed, autobrake_med_armed, autobrake_max_armed}),
             (std::vector<int>{0, 0, 1}));
   host().evaluate(gear_);
-  EXPECT_EQ(light(kMedOn), 0.0);
-  EXPECT_EQ(light(kMaxOn), 1.0);
+  EXPECT_EQ(lights(kLoOn, kMaxOn), "001");
 
   host().set_var(0x25C, 250.5);
   press_max();
@@ -187,9 +179,7 @@ TEST_F(LandingGear, RtoDisarmsAfterLiftOffAndAStrayRtoInTheAirArmsMax) {
   host().evaluate(gear_);  // on the ground nothing changes
   EXPECT_EQ(autobrake_max_armed, 1);
 
-  host().set_var(0x3C, 0.0);
-  host().set_var(0x340, 150.0);
-  host().set_var(0x25C, 500.0);
+  set_vars({{0x3C, 0.0}, {0x340, 150.0}, {0x25C, 500.0}});
   host().clear_events();
   world().sound.clear_calls();
   host().evaluate(gear_);
@@ -220,28 +210,22 @@ TEST_F(LandingGear, LandingRollDisarmsThroughTheArmedButtonsDecelLight) {
   ASSERT_EQ(selector(), 3);
 
   // Touchdown with the brakes working: only MED's DECEL light.
-  host().set_var(0x3C, 1.0);
-  host().set_var(0x340, 60.0);
-  host().set_var(0x140, 5000.0);
+  set_vars({{0x3C, 1.0}, {0x340, 60.0}, {0x140, 5000.0}});
   host().clear_events();
   host().evaluate(gear_);
-  EXPECT_EQ(light(kMedDecel), 1.0);
-  EXPECT_EQ(light(kLoDecel), 0.0);
-  EXPECT_EQ(light(kMaxDecel), 0.0);
+  EXPECT_EQ(lights(kLoDecel, kMaxDecel), "010");
   EXPECT_TRUE(host().events().empty());
 
   host().set_var(0x140, 4000.0);
   host().evaluate(gear_);
   EXPECT_EQ(light(kMedDecel), 0.0) << "brake at the threshold";
-  host().set_var(0x140, 4000.5);
-  host().set_var(0x340, 5.0);
+  set_vars({{0x140, 4000.5}, {0x340, 5.0}});
   host().evaluate(gear_);
   EXPECT_EQ(light(kMedDecel), 1.0);
   EXPECT_EQ(autobrake_med_armed, 1) << "5.0 is not below 5.0";
 
   // Below 5: disarmed, yet this evaluation still lights from the speed it read.
-  host().set_var(0x340, 4.0);
-  host().set_var(0x25C, 900.0);
+  set_vars({{0x340, 4.0}, {0x25C, 900.0}});
   world().sound.clear_calls();
   host().evaluate(gear_);
   EXPECT_EQ(host().events(), repeated(kDown, 2));
@@ -257,8 +241,7 @@ TEST_F(LandingGear, LandingRollDisarmsThroughTheArmedButtonsDecelLight) {
   // An armed button at a crawl shows no DECEL.
   host().set_var(0x3C, 0.0);
   press_lo();
-  host().set_var(0x3C, 1.0);
-  host().set_var(0x340, 1.0);
+  set_vars({{0x3C, 1.0}, {0x340, 1.0}});
   host().evaluate(gear_);
   EXPECT_EQ(light(kLoDecel), 0.0);
   EXPECT_EQ(autobrake_lo_armed, 0) << "and below 5 it disarms";
@@ -306,23 +289,6 @@ TEST_F(Levers, GearLeverAndParkingBrakeSendTheirOwnEventsAndFollowTheSimulator) 
     host().set_var(0x14B, position);
     host().evaluate(lever);
     EXPECT_EQ(host().values(lever_picture).value[0], picture) << position;
-  }
-}
-
-TEST_F(Levers, EveryControlPanelFollowsThePanelLightsAtUpdateOnly) {
-  for (const char* name :
-       {"Landing Gear", "Gear Lever", "Parking Brake", "Spoilers", "Flaps", "Engine Starters", "Rudder Trim"}) {
-    SCOPED_TRACE(name);
-    GaugeHeader* g = gauge(name);
-    Element* background = host().element(g, 0);
-    panel_lights_on = 1;
-    host().draw(g);
-    EXPECT_EQ(background->image_flags & kFlagBright, 0U);
-    host().update(g);
-    EXPECT_NE(background->image_flags & kFlagBright, 0U);
-    panel_lights_on = 0;
-    host().update(g);
-    EXPECT_EQ(background->image_flags & kFlagBright, 0U);
   }
 }
 

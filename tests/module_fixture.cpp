@@ -1,5 +1,6 @@
 #include "module_fixture.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "gauges/guidance/fcu.h"
@@ -14,6 +15,20 @@ extern uint32_t baro_flash_counter;
 }
 
 namespace corvane::test {
+
+void reset_link_state() {
+  std::snprintf(fd_mode_text, sizeof fd_mode_text, "FDMode=0");
+  std::snprintf(nd_mode_text, sizeof nd_mode_text, "NDMode=1");
+  std::snprintf(map_mode_text, sizeof map_mode_text, "MapMode=0");
+  std::snprintf(item_text, sizeof item_text, "Item=0x1E");
+  std::snprintf(range_text, sizeof range_text, "Range=320");
+  efis_mode_pos = 1;
+  efis_range_pos = 5;
+  efis_items = 0x1E;
+  nd_mode = 1;
+  nd_map_mode = 0;
+  nd_range = 320;
+}
 
 void reset_module_state() {
   panel_lights_on = 0;
@@ -32,6 +47,7 @@ void reset_module_state() {
   fd_block_handle = nullptr;
   fd_block_view = nullptr;
   fd_mode = 0;
+  reset_link_state();
   std::memset(ecam_messages, 0, sizeof ecam_messages);
   std::memset(ecam_message_used, 0, sizeof ecam_message_used);
   std::memset(ecam_message_level, 0, sizeof ecam_message_level);

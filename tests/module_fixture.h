@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "corvane_testhost/platform_world.h"
 #include "corvane_testhost/test_host.h"
 #include "module/records.h"
@@ -12,6 +15,8 @@ namespace corvane::test {
 
 // Puts every module-wide value the tests touch back to its value at load.
 void reset_module_state();
+// The EFIS panel's and flight director's texts and selections as at load.
+void reset_link_state();
 
 class ModuleTest : public ::testing::Test {
  protected:
@@ -33,6 +38,12 @@ class ModuleTest : public ::testing::Test {
     return g;
   }
   testhost::PlatformWorld& world() { return testhost::platform(); }
+  // Several simulator variables at once, in order.
+  void set_vars(std::initializer_list<std::pair<uint32_t, double>> vars) {
+    for (const auto& [token, value] : vars) {
+      host_->set_var(token, value);
+    }
+  }
 
  private:
   std::unique_ptr<testhost::TestHost> host_;

@@ -62,8 +62,7 @@ TEST_F(Overhead, BatteryVoltageWindowsKeepFourCharacters) {
   GaugeHeader* g = gauge("AC Elec");
   for (const auto& [volts, shown] : std::vector<std::pair<double, const char*>>{
            {28.0, "28.0"}, {-9.9, "-9.9"}, {123.4, " 123"}, {-12.3, " -12"}, {10000.0, "----"}, {kNaN, "----"}}) {
-    host().set_var(0x2F0, volts);
-    host().set_var(0x2F5, 27.5);
+    set_vars({{0x2F0, volts}, {0x2F5, 27.5}});
     host().cycle(g);
     EXPECT_EQ(text(g, 5), shown) << volts;
     EXPECT_EQ(text(g, 6), "27.5");
@@ -107,10 +106,7 @@ TEST_F(Overhead, PumpGroupsSetTheSelectorWithTheCentreFollowingTheWings) {
 TEST_F(Overhead, PumpLightsShowTheSimulatorsSelectorAndLowTanks) {
   GaugeHeader* g = gauge("Fuel Hyd");
   auto lights = [&](int selector, double left, double centre, double right) {
-    host().set_var(0x133, selector);
-    host().set_var(0x130, left);
-    host().set_var(0x131, centre);
-    host().set_var(0x12F, right);
+    set_vars({{0x133, selector}, {0x130, left}, {0x131, centre}, {0x12F, right}});
     host().cycle(g);
     std::vector<double> out;
     for (size_t i = 1; i <= 6; i += 2) {
@@ -143,8 +139,7 @@ TEST_F(Overhead, CrossfeedOpensFromOneWingTankAndClosesBackToIt) {
                                          {1, 2, {{0x1015F, 0}, {0x101AA, 2}}},
                                          {1, 3, {{0x1015F, 0}, {0x101AA, 3}}},
                                          {-1, 0xE, {{0x1015F, 0}}}}) {
-    host().set_var(0x134, c.crossfeed);
-    host().set_var(0x133, c.selector);
+    set_vars({{0x134, c.crossfeed}, {0x133, c.selector}});
     host().clear_events();
     world().sound.clear_calls();
     host().click(g, 255, 130);
@@ -167,8 +162,7 @@ TEST_F(Overhead, AdirsPositionTextsStayWithinTenCharacters) {
                                          {-5.25, -0.5, "-5.25000 S", "-0.50000 W"},
                                          {-33.875, 151.2, "-33.8750 S", "151.2000 E"},
                                          {-89.999999, -179.9999999, "-90.0000 S", "-180.000 W"}}) {
-    host().set_var(0x47, c.latitude * 40007000.0 / 360.0);
-    host().set_var(0x48, c.longitude * 281474976710656.0 / 360.0);
+    set_vars({{0x47, c.latitude * 40007000.0 / 360.0}, {0x48, c.longitude * 281474976710656.0 / 360.0}});
     host().cycle(g);
     EXPECT_EQ(text(g, 1), c.lat_text);
     EXPECT_EQ(text(g, 2), c.lon_text);
@@ -195,22 +189,6 @@ TEST_F(Overhead, Elac1IsAModuleFlagWithItsOffLight) {
   EXPECT_EQ(elac1_on, 0);
   EXPECT_TRUE(host().events().empty());
   EXPECT_TRUE(world().sound.calls().empty());
-}
-
-TEST_F(Overhead, PanelsAndTheirLitElementsFollowThePanelLights) {
-  for (const char* name : {"Lights", "Heat", "AC Elec", "Fuel Hyd", "Fire", "ADIRS"}) {
-    GaugeHeader* g = gauge(name);
-    const std::vector<Element*> all = testhost::TestHost::elements(g);
-    // The lights panel's switches show the simulator only; its background is lit.
-    const size_t lit = std::string(name) == "Lights" ? 1 : all.size();
-    for (uint32_t on : {1U, 0U}) {
-      panel_lights_on = on;
-      host().cycle(g);
-      for (size_t i = 0; i < lit; ++i) {
-        EXPECT_EQ((all[i]->image_flags & kFlagBright) != 0, on != 0) << name << " " << i;
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -197,12 +197,7 @@ TEST_F(Radio, OnOffSwitchShowsTheSimulatorsPositionAndClicks) {
   EXPECT_EQ(world().sound.played(), std::vector<std::string>{"Sound\\Brisvalen_CLICK.wav"});
 }
 
-TEST_F(Radio, EveryElementFollowsThePanelLightsAndHostileValuesStayInSevenCharacters) {
-  panel_lights_on = 1;
-  host().cycle(radio_);
-  for (size_t i = 0; i < 10; ++i) {
-    EXPECT_NE(host().element(radio_, i)->image_flags & kFlagBright, 0U) << i;
-  }
+TEST_F(Radio, HostileValuesStayInSevenCharacters) {
   for (uint32_t token : {0x17U, 0x269U, 0x10U, 0x12U}) {
     host().set_var(token, 0xFFFFFFFF);
   }

@@ -97,8 +97,7 @@ TEST_F(SdPages, ValvesAndDoors) {
     EXPECT_EQ(icon(0x60E0, 152, 11), c[2]) << c[0];
     EXPECT_EQ(icon(0x60E0, 83, 43) + icon(0x60E0, 106, 43), 2 * c[3]) << c[0];
   }
-  host().set_var(0x134, 1.0);
-  host().set_var(0x365, 0.01);
+  set_vars({{0x134, 1.0}, {0x365, 0.01}});
   cycle();
   EXPECT_EQ(icon(0x60F0, 94, 32), 1.0);
   EXPECT_EQ(icon(0x6190, 116, 24), 1.0);
@@ -138,8 +137,7 @@ TEST_F(SdPages, WheelGroundSpeedBrakesAndGear) {
 }
 
 TEST_F(SdPages, FlightControls) {
-  host().set_var(0x30E, -1.0);
-  host().set_var(0x310, 0.2);
+  set_vars({{0x30E, -1.0}, {0x310, 0.2}});
   cycle();
   EXPECT_DOUBLE_EQ(value(find(0x6030, 47, 102), 1), 0.45) << "limited";
   EXPECT_DOUBLE_EQ(value(find(0x6030, 37, 52), 1), -0.2);
@@ -148,9 +146,7 @@ TEST_F(SdPages, FlightControls) {
   EXPECT_EQ(show(0x30F, -0.0, 81, 41), "0.0UP");
   EXPECT_EQ(show(0x30F, 0.3, 81, 41), " 15UP") << "10.0 and more in whole units";
 
-  host().set_var(0x312, -0.3);
-  host().set_var(0x146, 8192.0);
-  host().set_var(0x147, 16384.0);
+  set_vars({{0x312, -0.3}, {0x146, 8192.0}, {0x147, 16384.0}});
   cycle();
   EXPECT_DOUBLE_EQ(value(find(0x6040, 99, 56)), -30.0);
   EXPECT_DOUBLE_EQ(value(find(0x6050, 33, 7), 1), 0.5);

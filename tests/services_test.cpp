@@ -49,6 +49,40 @@ TEST(PanelLighting, GaugeFormLightsTheRootOnly) {
   EXPECT_EQ(root.image_flags, 0U);
 }
 
+class PanelLights : public ModuleTest {};
+
+TEST_F(PanelLights, EachGaugeLightsItsElementsAtUpdateOnly) {
+  // One character per element in pre-order: 'x' follows the panel lights,
+  // '.' never lights, '?' or past the end: not looked at; "*": every element.
+  const std::pair<const char*, std::string> rows[] = {
+      {"Baro", "xxx."},      {"Autopilot2", "*"},      {"FCU", "x..xxxxx"},    {"FD", "?xx"},
+      {"Radio", "*"},        {"Throttle", "x..xx"},    {"Lights", "x"},        {"Heat", "*"},
+      {"AC Elec", "*"},      {"Fuel Hyd", "*"},        {"Fire", "*"},          {"ADIRS", "*"},
+      {"Landing Gear", "x"}, {"Gear Lever", "x"},      {"Parking Brake", "x"}, {"Spoilers", "x"},
+      {"Flaps", "x"},        {"Engine Starters", "x"}, {"Rudder Trim", "x"},
+  };
+  for (const auto& [name, pattern] : rows) {
+    SCOPED_TRACE(name);
+    GaugeHeader* g = gauge(name);
+    host().install(g);
+    const std::vector<Element*> all = testhost::TestHost::elements(g);
+    panel_lights_on = 1;
+    host().draw(g);
+    EXPECT_EQ(all[0]->image_flags & kFlagBright, 0U) << "not at draw";
+    for (uint32_t on : {1U, 0U}) {
+      panel_lights_on = on;
+      host().cycle(g);
+      for (size_t i = 0; i < all.size(); ++i) {
+        const char c = pattern == "*" ? 'x' : i < pattern.size() ? pattern[i] : '?';
+        if (c != '?') {
+          EXPECT_EQ((all[i]->image_flags & kFlagBright) != 0, c == 'x' && on != 0) << i << " lights " << on;
+        }
+      }
+    }
+    host().kill(g);
+  }
+}
+
 class Sounds : public ModuleTest {};
 
 TEST_F(Sounds, SilentWithoutTheAutopilotPanelAndLoadedInTableOrderAtItsInstall) {

@@ -128,8 +128,7 @@ TEST_F(Spoilers, HandlesOffTheDetentsStepByTheSameAmountUnclamped) {
   lever_up();
   EXPECT_EQ(host().events(), (std::vector<KeyEvent>{{kArm, 0}}));
   // Beyond full the lever stays silent.
-  host().set_var(0x144, 0.0);
-  host().set_var(0x145, 20000.0);
+  set_vars({{0x144, 0.0}, {0x145, 20000.0}});
   host().clear_events();
   world().sound.clear_calls();
   lever_down();
@@ -138,9 +137,7 @@ TEST_F(Spoilers, HandlesOffTheDetentsStepByTheSameAmountUnclamped) {
 }
 
 TEST_F(Spoilers, ArmedGroundSpoilersExtendOnEveryCallWhileTheTouchdownHolds) {
-  host().set_var(0x3C, 1.0);
-  host().set_var(0x144, 1.0);
-  host().set_var(0x340, 30.87);
+  set_vars({{0x3C, 1.0}, {0x144, 1.0}, {0x340, 30.87}});
   for (uint32_t code : {kServiceUpdate, kServiceDraw, kServiceInstall, kServiceKill, 7U}) {
     host().call(spoilers_, code);
   }
@@ -160,9 +157,7 @@ TEST_F(Spoilers, ArmedGroundSpoilersExtendOnEveryCallWhileTheTouchdownHolds) {
   };
   for (const Case& c : blocked) {
     SCOPED_TRACE(c.why);
-    host().set_var(0x3C, c.on_ground);
-    host().set_var(0x144, c.armed);
-    host().set_var(0x340, c.speed);
+    set_vars({{0x3C, c.on_ground}, {0x144, c.armed}, {0x340, c.speed}});
     takeoff_flag = c.takeoff;
     host().clear_events();
     host().cycle(spoilers_);

@@ -92,18 +92,5 @@ TEST_F(Throttle, TrimImagesMoveAgainstThePitchTrim) {
   EXPECT_DOUBLE_EQ(moving_y(kWheelLeft), 8.0);
 }
 
-TEST_F(Throttle, BackgroundAndTrimScalesFollowThePanelLights) {
-  host().install(throttle_);
-  panel_lights_on = 1;
-  host().cycle(throttle_);
-  EXPECT_NE(host().element(throttle_, 0)->image_flags & kFlagBright, 0U);
-  EXPECT_NE(host().element(throttle_, kScaleLeft)->image_flags & kFlagBright, 0U);
-  EXPECT_NE(host().element(throttle_, kScaleRight)->image_flags & kFlagBright, 0U);
-  panel_lights_on = 0;
-  host().cycle(throttle_);
-  EXPECT_EQ(host().element(throttle_, 0)->image_flags & kFlagBright, 0U);
-  EXPECT_EQ(host().element(throttle_, kScaleLeft)->image_flags & kFlagBright, 0U);
-}
-
 }  // namespace
 }  // namespace corvane::test

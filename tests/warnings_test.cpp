@@ -87,6 +87,9 @@ TEST_F(Warnings, StallThresholdIsReadAtInstall) {
                                                                                    {" 12000 kg", 12000.0},
                                                                                    {"0.1", static_cast<double>(0.1F)},
                                                                                    {"abc", 25000.0},
+                                                                                   {"nan", 25000.0},
+                                                                                   {"-inf", 25000.0},
+                                                                                   {"1e39", 25000.0},
                                                                                    {nullptr, 25000.0}}) {
     stall_threshold = 1.0;
     warnings_->parameters = nullptr;

@@ -24,14 +24,6 @@ using namespace corvane::refhost;
 
 namespace {
 
-std::vector<std::string> gauge_names() {
-  std::vector<std::string> names;
-  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
-    names.emplace_back((*g)->name);
-  }
-  return names;
-}
-
 int count_areas(const GaugeHeader* g) {
   int n = 0;
   for (const MouseArea* a = g->mouse_areas; a != nullptr && a->kind != kAreaEnd; ++a) {
@@ -182,7 +174,7 @@ struct FrameRenderer {
 
 int fly_command(const std::string& file, const std::string& out_dir, const std::string& sound_dir, bool quiet,
                 const std::string& panel_cfg, const std::vector<std::string>& trees) {
-  const Scenario scenario = load_scenario(file, gauge_names());
+  const Scenario scenario = load_scenario(file, module_gauge_names());
   Panel panel(testhost::linked_module(), sound_dir);
   panel.set_approach_identifier(scenario.approach_identifier);
   panel.install(scenario.gauges);

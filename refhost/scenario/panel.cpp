@@ -116,6 +116,14 @@ bool contains_message(const std::string& text) {
 
 }  // namespace
 
+std::vector<std::string> module_gauge_names() {
+  std::vector<std::string> names;
+  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
+    names.emplace_back((*g)->name);
+  }
+  return names;
+}
+
 std::string block_field(const std::string& name, uint32_t offset) {
   const auto* block = testhost::platform().shared_memory.find(name);
   if (block == nullptr) {

@@ -70,6 +70,10 @@ struct RunOptions {
 
 RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options);
 
+// The linked module's gauge names, in its table's order (what load_scenario
+// accepts as gauges).
+std::vector<std::string> module_gauge_names();
+
 // A shared block's text from the offset to its first terminator, as the other
 // module would read it; unprintable bytes as "?".
 std::string block_field(const std::string& name, uint32_t offset);

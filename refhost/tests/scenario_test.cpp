@@ -110,11 +110,7 @@ TEST(ScenarioRun, BlockAndPageExpectationsReadWhatTheOtherModuleAndTheSdSee) {
 }
 
 TEST(ScenarioRun, TheDefaultFlightMeetsEveryExpectation) {
-  std::vector<std::string> names;
-  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
-    names.emplace_back((*g)->name);
-  }
-  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, names);
+  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, module_gauge_names());
   Panel panel(testhost::linked_module(), "");
   panel.set_approach_identifier(scenario.approach_identifier);
   panel.install(scenario.gauges);

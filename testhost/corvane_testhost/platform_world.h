@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,6 +57,8 @@ class FsuipcStandIn {
   uint32_t sim_version = 0xFADE0006;
   // Inspect or rewrite the request buffer before it is answered (fuzzing).
   std::function<void(uint8_t* buffer, uint32_t count)> tamper;
+  // The message's answer when set (1 is success; fuzzing tries any other).
+  std::optional<intptr_t> forced_answer;
 
   intptr_t answer(uint32_t count, uint8_t* buffer);
   void poke(uint32_t offset, const void* data, uint32_t size);

@@ -90,6 +90,8 @@ class TestHost {
 
   // Text bound violations seen after string callbacks (empty when all is well).
   const std::vector<std::string>& violations() const { return violations_; }
+  // Checks every text buffer handed out so far, whoever wrote it last.
+  void check_all_texts();
 
   // Raised by the service table; public for the C-style trampolines.
   void raise(uint32_t id, uint32_t value);

@@ -4,6 +4,7 @@
 // with one chime. The gauge's parameter text carries the stall threshold.
 #include "gauges/ecam/warnings.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "module/elements.h"
@@ -80,8 +81,10 @@ void CORVANE_CALL warnings_gauge_callback(GaugeHeader* gauge, uint32_t service, 
   stall_threshold = kDefaultStallThreshold;
   if (gauge != nullptr && gauge->parameters != nullptr) {
     float threshold = 0.0F;
-    // A text that does not begin with a number leaves the default in place.
-    if (std::sscanf(gauge->parameters, "%f", &threshold) == 1) {
+    // A text that does not begin with a number leaves the default in place;
+    // so do "nan" (nothing would ever compare below it: STALL WARNING would
+    // be lost) and "inf" or a number beyond a float's range (always below).
+    if (std::sscanf(gauge->parameters, "%f", &threshold) == 1 && std::isfinite(threshold)) {
       stall_threshold = static_cast<double>(threshold);
     }
   }
