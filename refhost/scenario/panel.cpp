@@ -116,6 +116,9 @@ bool contains_message(const std::string& text) {
 
 }  // namespace
 
+// Both shared blocks are rows of ten-byte fields, each read up to its terminator.
+constexpr size_t kFieldSize = 10;
+
 std::vector<std::string> module_gauge_names() {
   std::vector<std::string> names;
   for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
@@ -129,8 +132,6 @@ std::string block_field(const std::string& name, uint32_t offset) {
   if (block == nullptr) {
     return "(no block)";
   }
-  // Each field is ten bytes, read up to its terminator.
-  constexpr size_t kFieldSize = 10;
   const uint8_t* data = testhost::platform().shared_memory.block(name);
   std::string text;
   const size_t end = std::min(block->data.size(), static_cast<size_t>(offset) + kFieldSize);
@@ -147,7 +148,7 @@ std::string describe_blocks() {
     out += name;
     out += ":";
     for (size_t f = 0; f < fields; ++f) {
-      out += " \"" + block_field(name, static_cast<uint32_t>(f * 10)) + "\"";
+      out += " \"" + block_field(name, static_cast<uint32_t>(f * kFieldSize)) + "\"";
     }
     out += "\n";
   }

@@ -384,18 +384,20 @@ uint32_t CORVANE_CALL spd_mach_push(uint32_t /*x*/, uint32_t /*y*/) {
   return 1;
 }
 
-uint32_t CORVANE_CALL heading_right(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(trk_fpa_mode == 0 ? kEventHeadingUp : kEventCourseUp, 0);
-  hdg_knob_frame = step_frame(hdg_knob_frame, 1, 8);
+// One detent of a knob: its event, the knob picture turned a frame, the click.
+uint32_t turn_knob(uint32_t event, int16_t& frame, int direction, int16_t frames) {
+  raise_event(event, 0);
+  frame = step_frame(frame, direction, frames);
   play_sound(SOUND_BUTTON);
   return 1;
 }
 
+uint32_t CORVANE_CALL heading_right(uint32_t /*x*/, uint32_t /*y*/) {
+  return turn_knob(trk_fpa_mode == 0 ? kEventHeadingUp : kEventCourseUp, hdg_knob_frame, 1, 8);
+}
+
 uint32_t CORVANE_CALL heading_left(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(trk_fpa_mode == 0 ? kEventHeadingDown : kEventCourseDown, 0);
-  hdg_knob_frame = step_frame(hdg_knob_frame, -1, 8);
-  play_sound(SOUND_BUTTON);
-  return 1;
+  return turn_knob(trk_fpa_mode == 0 ? kEventHeadingDown : kEventCourseDown, hdg_knob_frame, -1, 8);
 }
 
 uint32_t CORVANE_CALL heading_push(uint32_t /*x*/, uint32_t /*y*/) {
@@ -416,17 +418,11 @@ uint32_t CORVANE_CALL heading_push(uint32_t /*x*/, uint32_t /*y*/) {
 }
 
 uint32_t CORVANE_CALL speed_right(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(mach_mode == 0 ? kEventSpeedUp : kEventMachUp, 0);
-  spd_knob_frame = step_frame(spd_knob_frame, 1, 2);
-  play_sound(SOUND_BUTTON);
-  return 1;
+  return turn_knob(mach_mode == 0 ? kEventSpeedUp : kEventMachUp, spd_knob_frame, 1, 2);
 }
 
 uint32_t CORVANE_CALL speed_left(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(mach_mode == 0 ? kEventSpeedDown : kEventMachDown, 0);
-  spd_knob_frame = step_frame(spd_knob_frame, -1, 2);
-  play_sound(SOUND_BUTTON);
-  return 1;
+  return turn_knob(mach_mode == 0 ? kEventSpeedDown : kEventMachDown, spd_knob_frame, -1, 2);
 }
 
 uint32_t CORVANE_CALL speed_push(uint32_t /*x*/, uint32_t /*y*/) {
@@ -439,19 +435,9 @@ uint32_t CORVANE_CALL speed_push(uint32_t /*x*/, uint32_t /*y*/) {
   return 1;
 }
 
-uint32_t CORVANE_CALL vs_up(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(kEventVsUp, 0);
-  vs_knob_frame = step_frame(vs_knob_frame, 1, 2);
-  play_sound(SOUND_BUTTON);
-  return 1;
-}
+uint32_t CORVANE_CALL vs_up(uint32_t /*x*/, uint32_t /*y*/) { return turn_knob(kEventVsUp, vs_knob_frame, 1, 2); }
 
-uint32_t CORVANE_CALL vs_down(uint32_t /*x*/, uint32_t /*y*/) {
-  raise_event(kEventVsDown, 0);
-  vs_knob_frame = step_frame(vs_knob_frame, -1, 2);
-  play_sound(SOUND_BUTTON);
-  return 1;
-}
+uint32_t CORVANE_CALL vs_down(uint32_t /*x*/, uint32_t /*y*/) { return turn_knob(kEventVsDown, vs_knob_frame, -1, 2); }
 
 // The simulator bounds the selected altitude itself; the panel sends whatever
 // the step gives, below zero too.
