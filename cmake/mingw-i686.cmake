@@ -7,5 +7,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
-set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+# Every processor the simulator runs on, Pentium II class up: x87 arithmetic,
+# no SSE. The module sets the x87 precision it needs at each entry point.
+set(CMAKE_C_FLAGS_INIT "-march=pentium2 -mtune=generic -mfpmath=387")
+set(CMAKE_CXX_FLAGS_INIT "-march=pentium2 -mtune=generic -mfpmath=387")

@@ -12,7 +12,9 @@ add_custom_target(fssound_implib DEPENDS ${FSSOUND_IMPLIB})
 add_library(corvane SHARED $<TARGET_OBJECTS:corvane_module_objects>)
 add_dependencies(corvane fssound_implib)
 set_target_properties(corvane PROPERTIES OUTPUT_NAME Corvane PREFIX "" SUFFIX ".gau")
-target_link_options(corvane PRIVATE -static -static-libgcc -static-libstdc++)
+# Released stripped (no DWARF, no COFF symbols) and reproducible: no link
+# time stamp in the headers, so two builds of the same sources match byte for byte.
+target_link_options(corvane PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
 target_link_libraries(corvane PRIVATE ${FSSOUND_IMPLIB} user32 kernel32)
 
 # The bitmaps as resources under their ids, and the installable package. The

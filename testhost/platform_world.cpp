@@ -177,13 +177,15 @@ const SharedBlockStandIn* SharedMemoryStandIn::find(const std::string& name) con
 
 }  // namespace corvane::testhost
 
-// The platform functions that the module leaves for its loader to supply.
+// The platform functions that the module leaves for its loader to supply, in
+// the convention the module calls them with.
 using corvane::testhost::HostCodeScope;
 using corvane::testhost::platform;
 
 extern "C" {
 
-void* FindWindowExA(void* /*parent*/, void* /*after*/, const char* class_name, const char* /*window_name*/) {
+HWND CORVANE_WINAPI FindWindowExA(HWND /*parent*/, HWND /*after*/, const char* class_name,
+                                  const char* /*window_name*/) {
   const HostCodeScope host_code;
   if (class_name != nullptr && std::strcmp(class_name, "UIPCMAIN") == 0 && platform().fsuipc.present) {
     return &corvane::testhost::fsuipc_window_tag;
@@ -191,7 +193,7 @@ void* FindWindowExA(void* /*parent*/, void* /*after*/, const char* class_name, c
   return nullptr;
 }
 
-intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+LRESULT CORVANE_WINAPI SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const HostCodeScope host_code;
   if (window != &corvane::testhost::fsuipc_window_tag || message != 0x47F || !platform().fsuipc.present) {
     return 0;
@@ -199,37 +201,37 @@ intptr_t SendMessageA(void* window, uint32_t message, uintptr_t wparam, intptr_t
   return platform().fsuipc.answer(static_cast<uint32_t>(wparam), reinterpret_cast<uint8_t*>(lparam));
 }
 
-void* CreateFileMappingA(void* /*file*/, void* /*security*/, uint32_t /*protect*/, uint32_t /*size_high*/,
-                         uint32_t size_low, const char* name) {
+HANDLE CORVANE_WINAPI CreateFileMappingA(HANDLE /*file*/, void* /*security*/, DWORD /*protect*/, DWORD /*size_high*/,
+                                         DWORD size_low, const char* name) {
   const HostCodeScope host_code;
   return platform().shared_memory.create(name, size_low);
 }
 
-void* MapViewOfFile(void* mapping, uint32_t /*access*/, uint32_t /*offset_high*/, uint32_t /*offset_low*/,
-                    uintptr_t /*bytes*/) {
+void* CORVANE_WINAPI MapViewOfFile(HANDLE mapping, DWORD /*access*/, DWORD /*offset_high*/, DWORD /*offset_low*/,
+                                   uintptr_t /*bytes*/) {
   const HostCodeScope host_code;
   return platform().shared_memory.map(mapping);
 }
 
-int UnmapViewOfFile(const void* view) {
+BOOL CORVANE_WINAPI UnmapViewOfFile(const void* view) {
   const HostCodeScope host_code;
   return platform().shared_memory.unmap(view);
 }
 
-int CloseHandle(void* handle) {
+BOOL CORVANE_WINAPI CloseHandle(HANDLE handle) {
   const HostCodeScope host_code;
   return platform().shared_memory.close(handle);
 }
 
-int fssound_load(uint32_t* sound, const char* path) {
+int FSSOUND_CALL fssound_load(uint32_t* sound, const char* path) {
   const HostCodeScope host_code;
   return platform().sound.load(sound, path);
 }
-int fssound_play(uint32_t sound, uint32_t flags) {
+int FSSOUND_CALL fssound_play(uint32_t sound, uint32_t flags) {
   const HostCodeScope host_code;
   return platform().sound.play(sound, flags);
 }
-void fssound_release(uint32_t* sound) {
+void FSSOUND_CALL fssound_release(uint32_t* sound) {
   const HostCodeScope host_code;
   platform().sound.release(sound);
 }

@@ -65,7 +65,16 @@ TestHost::TestHost(ModuleView module) : module_(module), services_(std::make_uni
   services_->read_variable = read_variable_slot;
   current = this;
   module_.import_table->entries[0].services = services_.get();
+  fpu_faults.clear();
 }
+
+std::vector<std::string> TestHost::violations() const {
+  std::vector<std::string> all = violations_;
+  all.insert(all.end(), fpu_faults.begin(), fpu_faults.end());
+  return all;
+}
+
+void TestHost::set_control_word(uint16_t word) { host_control_word = word; }
 
 TestHost::~TestHost() {
   // Buffers die with the host: leave no dangling text pointer in the module.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "host/services.h"
 #include "module/variables.h"
 #include "module_fixture.h"
 #include "shared/cockpit_state.h"

@@ -3,6 +3,7 @@
 #include "module/gauge_table.h"
 #include "module_fixture.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane::test {

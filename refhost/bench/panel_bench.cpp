@@ -3,22 +3,21 @@
 #include <benchmark/benchmark.h>
 
 #include "corvane_testhost/test_host.h"
+#include "module/module_file.h"
 #include "scenario/panel.h"
 #include "scenario/scenario.h"
 
 namespace corvane::refhost {
 namespace {
 
-std::vector<std::string> names() {
-  std::vector<std::string> out;
-  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
-    out.emplace_back((*g)->name);
-  }
-  return out;
+// The module is loaded once, as the simulator loads it.
+const ModuleFile& module_file() {
+  static const std::unique_ptr<ModuleFile> module = ModuleFile::open(default_module_path());
+  return *module;
 }
 
 void BM_PanelCycleAllGauges(benchmark::State& state) {
-  Panel panel(testhost::linked_module(), "");
+  Panel panel(module_file().view(), "");
   panel.install({});
   for (auto _ : state) {
     panel.cycle();
@@ -28,10 +27,10 @@ void BM_PanelCycleAllGauges(benchmark::State& state) {
 BENCHMARK(BM_PanelCycleAllGauges);
 
 void BM_DefaultFlight(benchmark::State& state) {
-  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, names());
+  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, module_file().gauge_names());
   double simulated = 0.0;
   for (auto _ : state) {
-    Panel panel(testhost::linked_module(), "");
+    Panel panel(module_file().view(), "");
     panel.install(scenario.gauges);
     const RunResult result = fly(panel, scenario, {});
     simulated += result.simulated_seconds;

@@ -1,6 +1,8 @@
 // corvane: the reference host's command line. Lists the module's gauges,
 // prints element trees, flies scenarios and (where built with the renderer)
 // draws gauges and panels.
+#include <strings.h>
+
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <sstream>
 
 #include "corvane_testhost/test_host.h"
+#include "module/module_file.h"
 #include "scenario/panel.h"
 #include "scenario/scenario.h"
 #include "sim/simulator.h"
@@ -172,15 +175,45 @@ struct FrameRenderer {
 };
 #endif
 
-int fly_command(const std::string& file, const std::string& out_dir, const std::string& sound_dir, bool quiet,
-                const std::string& panel_cfg, const std::vector<std::string>& trees) {
-  const Scenario scenario = load_scenario(file, module_gauge_names());
-  Panel panel(testhost::linked_module(), sound_dir);
+std::string digest_text(uint64_t digest) {
+  char text[20];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(digest));
+  return text;
+}
+
+struct FlyOptions {
+  std::string out_dir = "out";
+  std::string sound_dir;
+  bool quiet = false;
+  std::string panel_cfg = CORVANE_PANEL_CFG;
+  std::vector<std::string> trees;
+  std::string control_word = "0x027F";
+};
+
+// The x87 control word a host enters the module with: the Windows default
+// (53-bit), Direct3D's 24-bit single precision, or 64-bit extended.
+uint16_t parse_control_word(const std::string& text) {
+  static const char* const kWords[] = {"0x027F", "0x007F", "0x037F"};
+  for (const char* word : kWords) {
+    if (strcasecmp(text.c_str(), word) == 0) {
+      return static_cast<uint16_t>(std::stoul(word, nullptr, 16));
+    }
+  }
+  throw std::runtime_error("--fpu takes 0x027F, 0x007F or 0x037F, not \"" + text + "\"");
+}
+
+int fly_command(const ModuleFile& module, const std::string& file, const FlyOptions& fly_options) {
+  const std::string& out_dir = fly_options.out_dir;
+  const bool quiet = fly_options.quiet;
+  const Scenario scenario = load_scenario(file, module.gauge_names());
+  testhost::TestHost::set_control_word(parse_control_word(fly_options.control_word));
+  Panel panel(module.view(), fly_options.sound_dir);
   panel.set_approach_identifier(scenario.approach_identifier);
   panel.install(scenario.gauges);
   fs::create_directories(out_dir);
   std::ofstream log(fs::path(out_dir) / "log.txt");
   RunOptions options;
+  options.digest = true;
   options.log = [&](const std::string& line) {
     log << line << "\n";
     if (!quiet) {
@@ -188,16 +221,14 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
     }
   };
 #if defined(CORVANE_HAVE_RENDER)
-  const FrameRenderer frames(panel_cfg);
+  const FrameRenderer frames(fly_options.panel_cfg);
   fs::create_directories(fs::path(out_dir) / "frames");
   options.frame = [&](Panel& p, const Frame& frame) {
     frames.draw(p, frame, (fs::path(out_dir) / "frames" / (frame.name + ".png")).string());
   };
-#else
-  (void)panel_cfg;
 #endif
   const RunResult result = fly(panel, scenario, options);
-  for (const std::string& name : trees) {
+  for (const std::string& name : fly_options.trees) {
     if (GaugeHeader* g = panel.host().gauge(name)) {
       std::printf("== %s at %.2f s\n", name.c_str(), panel.time());
       print_tree(panel, g);
@@ -211,6 +242,8 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
   }
   std::ostringstream summary;
   summary << "scenario: " << (scenario.name.empty() ? file : scenario.name) << "\n"
+          << "module: " << module.path() << "\n"
+          << "x87 control word at entry: " << fly_options.control_word << "\n"
           << "simulated time: " << result.simulated_seconds << " s\n"
           << "cycles: " << result.cycles << "\n"
           << "wall time: " << result.wall_seconds << " s\n"
@@ -218,6 +251,7 @@ int fly_command(const std::string& file, const std::string& out_dir, const std::
           << (result.wall_seconds > 0 ? result.simulated_seconds / result.wall_seconds : 0.0) << "\n"
           << "expectations met: " << result.met << " of " << result.expectations << "\n"
           << "sounds played: " << result.sounds.size() << "\n"
+          << "panel digest: " << digest_text(result.digest) << "\n"
           << "shared blocks, as the other module's display reads them:\n"
           << describe_blocks();
   for (const std::string& f : result.failures) {
@@ -237,7 +271,14 @@ int main(int argc, char** argv) {
   CLI::App app{"corvane: the reference host for the Corvane gauge module"};
   app.require_subcommand(1);
 
+  std::string module_path = default_module_path();
+  const auto module_option = [&](CLI::App* command) {
+    command->add_option("--module", module_path,
+                        "Module file to load: a libcorvane.so, or Corvane.gau in the 32-bit build (default: this "
+                        "build's libcorvane.so)");
+  };
   auto* list = app.add_subcommand("list", "List the module's gauges");
+  module_option(list);
   auto* tokens = app.add_subcommand("tokens", "List the simulator variables the host keeps");
   auto* events = app.add_subcommand("events", "List the key events the host's simulator answers");
 
@@ -246,22 +287,24 @@ int main(int argc, char** argv) {
   std::vector<std::string> tree_sets;
   int tree_cycles = 1;
   tree->add_option("gauge", tree_gauge, "Gauge name, e.g. \"Baro\"")->required();
+  module_option(tree);
   tree->add_option("--set", tree_sets, "Simulator variable name=value (by name or 0x token), repeatable");
   tree->add_option("--cycles", tree_cycles, "Panel cycles to run first")->check(CLI::Range(1, 100000));
 
   auto* fly_cmd = app.add_subcommand("fly", "Fly a scenario file; exits non-zero when an expectation fails");
   std::string scenario_file;
-  std::string out_dir = "out";
-  std::string sound_dir;
-  bool quiet = false;
+  FlyOptions fly_options;
   fly_cmd->add_option("scenario", scenario_file, "Scenario file (TOML)")->required();
-  fly_cmd->add_option("--out", out_dir, "Folder for the summary, log and frames");
-  fly_cmd->add_option("--sounds", sound_dir, "Folder holding Sound\\*.wav; loads of missing files fail");
-  fly_cmd->add_flag("--quiet", quiet, "Print only the summary");
-  std::vector<std::string> fly_trees;
-  fly_cmd->add_option("--tree", fly_trees, "Print this gauge's element tree at the end, repeatable");
-  std::string panel_cfg = CORVANE_PANEL_CFG;
-  fly_cmd->add_option("--panel", panel_cfg, "panel.cfg whose windows make the frames of steps with render = \"name\"");
+  module_option(fly_cmd);
+  fly_cmd->add_option("--out", fly_options.out_dir, "Folder for the summary, log and frames");
+  fly_cmd->add_option("--sounds", fly_options.sound_dir, "Folder holding Sound\\*.wav; loads of missing files fail");
+  fly_cmd->add_flag("--quiet", fly_options.quiet, "Print only the summary");
+  fly_cmd->add_option("--tree", fly_options.trees, "Print this gauge's element tree at the end, repeatable");
+  fly_cmd->add_option("--panel", fly_options.panel_cfg,
+                      "panel.cfg whose windows make the frames of steps with render = \"name\"");
+  fly_cmd->add_option("--fpu", fly_options.control_word,
+                      "x87 control word the host enters the module with: 0x027F (Windows), 0x007F (Direct3D's "
+                      "24-bit), 0x037F (extended)");
 
 #if defined(CORVANE_HAVE_RENDER)
   auto* render_cmd = app.add_subcommand("render", "Draw a gauge, or the panel of a panel.cfg, to PNG");
@@ -273,6 +316,7 @@ int main(int argc, char** argv) {
   bool render_night = false;
   double render_scale = 1.0;
   render_cmd->add_option("gauge", render_gauge_name, "Gauge name (or use --panel)");
+  module_option(render_cmd);
   render_cmd->add_option("--panel", render_panel, "A panel.cfg: draws all its windows in one picture");
   render_cmd->add_option("-o,--out", render_out, "PNG file to write");
   render_cmd->add_option("--set", render_sets, "Simulator variable name=value, repeatable");
@@ -283,8 +327,12 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   try {
+    std::unique_ptr<ModuleFile> module;
+    if (!*tokens && !*events) {
+      module = ModuleFile::open(module_path);
+    }
     if (*list) {
-      testhost::TestHost host(testhost::linked_module());
+      testhost::TestHost host(module->view());
       for (GaugeHeader* g : host.gauges()) {
         std::printf("%-18s %4u mm  %3zu elements  %2d areas\n", g->name, g->width_mm,
                     testhost::TestHost::elements(g).size(), count_areas(g));
@@ -299,7 +347,7 @@ int main(int argc, char** argv) {
         std::printf("0x%05X %s\n", e.id, e.name);
       }
     } else if (*tree) {
-      Panel panel(testhost::linked_module(), "");
+      Panel panel(module->view(), "");
       GaugeHeader* g = panel.host().gauge(tree_gauge);
       if (g == nullptr) {
         std::cerr << "corvane: unknown gauge \"" << tree_gauge << "\"; `corvane list` names them\n";
@@ -313,7 +361,7 @@ int main(int argc, char** argv) {
       }
       print_tree(panel, g);
     } else if (*fly_cmd) {
-      return fly_command(scenario_file, out_dir, sound_dir, quiet, panel_cfg, fly_trees);
+      return fly_command(*module, scenario_file, fly_options);
     }
 #if defined(CORVANE_HAVE_RENDER)
     else if (*render_cmd) {
@@ -322,7 +370,7 @@ int main(int argc, char** argv) {
         std::cerr << "corvane: no bitmaps in " << CORVANE_BITMAP_DIR << "\n";
         return 2;
       }
-      Panel panel(testhost::linked_module(), "");
+      Panel panel(module->view(), "");
       const render::RenderOptions options{render_night, render_scale};
       cairo_surface_t* surface = nullptr;
       if (!render_panel.empty()) {

@@ -4,13 +4,13 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "corvane_testhost/platform_world.h"
-#include "shared/cockpit_state.h"
 
 namespace corvane::refhost {
 
@@ -96,36 +96,54 @@ struct ActiveHold {
   double until;
 };
 
-bool contains_memo(const std::string& text) {
-  for (const char* slot : ecam_memo_slots) {
-    if (text == slot) {
-      return true;
+// What the E/WD shows, read from its text elements as a pilot reads the
+// screen: the memo column (ten-character slots at x 138) and the message
+// lines of the left column (seventeen characters at x 10, from y 138 down).
+std::vector<std::string> ewd_texts(testhost::TestHost& host, int x, uint32_t chars) {
+  std::vector<std::string> texts;
+  GaugeHeader* ewd = host.gauge("E/WD");
+  if (ewd == nullptr) {
+    return texts;
+  }
+  for (Element* e : testhost::TestHost::elements(ewd)) {
+    if (e->kind == kKindString && e->x == x && e->y >= 138 &&
+        reinterpret_cast<const StringElement*>(e)->char_count == chars && (e->image_flags & kFlagHidden) == 0) {
+      texts.push_back(host.text(e));
     }
   }
-  return false;
+  return texts;
 }
 
-bool contains_message(const std::string& text) {
-  for (int i = 0; i < kMessageLines; ++i) {
-    if (ecam_message_used[i] != 0 && text == ecam_messages[i]) {
-      return true;
+bool ewd_shows(testhost::TestHost& host, int x, uint32_t chars, const std::string& text) {
+  const std::vector<std::string> texts = ewd_texts(host, x, chars);
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+bool shows_memo(testhost::TestHost& host, const std::string& text) { return ewd_shows(host, 138, 10, text); }
+bool shows_message(testhost::TestHost& host, const std::string& text) { return ewd_shows(host, 10, 17, text); }
+
+// The SD's page is the one whose page picture is not hidden.
+constexpr uint32_t kPagePictures[] = {0x60A0, 0x6090, 0x6170, 0x60B0, 0x60C0, 0x6140, 0x6020, 0x6160};
+
+int shown_page(testhost::TestHost& host) {
+  GaugeHeader* sd = host.gauge("SD");
+  if (sd == nullptr) {
+    return 0;
+  }
+  for (Element* e : testhost::TestHost::elements(sd)) {
+    for (int page = 1; page <= 8; ++page) {
+      if (e->kind == kKindIcon && e->bitmap_id == kPagePictures[page - 1] && (e->image_flags & kFlagHidden) == 0) {
+        return page;
+      }
     }
   }
-  return false;
+  return 0;
 }
 
 }  // namespace
 
 // Both shared blocks are rows of ten-byte fields, each read up to its terminator.
 constexpr size_t kFieldSize = 10;
-
-std::vector<std::string> module_gauge_names() {
-  std::vector<std::string> names;
-  for (GaugeHeader* const* g = testhost::linked_module().linkage->gauges; *g != nullptr; ++g) {
-    names.emplace_back((*g)->name);
-  }
-  return names;
-}
 
 std::string block_field(const std::string& name, uint32_t offset) {
   const auto* block = testhost::platform().shared_memory.find(name);
@@ -224,18 +242,20 @@ std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t
       return found ? "it played" : "it did not play";
     }
     case Expectation::Kind::Memo:
-      return contains_memo(e.text) ? std::string() : "it is not in any memo slot";
+      return shows_memo(host, e.text) ? std::string() : "it is not in any memo slot";
     case Expectation::Kind::NoMemo:
-      return contains_memo(e.text) ? "it is shown" : std::string();
+      return shows_memo(host, e.text) ? "it is shown" : std::string();
     case Expectation::Kind::Message:
-      return contains_message(e.text) ? std::string() : "it is not listed";
+      return shows_message(host, e.text) ? std::string() : "it is not shown";
     case Expectation::Kind::NoMessage:
-      return contains_message(e.text) ? "it is listed" : std::string();
-    case Expectation::Kind::Page:
-      if (sd_page == static_cast<int>(e.number)) {
+      return shows_message(host, e.text) ? "it is shown" : std::string();
+    case Expectation::Kind::Page: {
+      const int page = shown_page(host);
+      if (page == static_cast<int>(e.number)) {
         return {};
       }
-      return std::string("it shows ") + sd_page_name(sd_page);
+      return std::string("it shows ") + (page == 0 ? "no page" : sd_page_name(page));
+    }
     case Expectation::Kind::Block: {
       const std::string field = block_field(e.block, e.token);
       if (field == e.text) {
@@ -255,10 +275,40 @@ std::string check(Panel& panel, const Expectation& e, size_t events_from, size_t
   return "unknown expectation";
 }
 
+// FNV-1a over what every installed gauge shows after a cycle.
+uint64_t digest_panel(Panel& panel, uint64_t digest) {
+  const auto mix = [&digest](const void* data, size_t size) {
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    for (size_t i = 0; i < size; ++i) {
+      digest = (digest ^ bytes[i]) * 0x100000001B3ULL;
+    }
+  };
+  testhost::TestHost& host = panel.host();
+  for (GaugeHeader* g : panel.gauges()) {
+    for (Element* e : testhost::TestHost::elements(g)) {
+      const uint32_t hidden = e->image_flags & kFlagHidden;
+      mix(&hidden, sizeof hidden);
+      if (e->kind == kKindString) {
+        const std::string text = host.text(e);
+        mix(text.data(), text.size() + 1);
+        mix(&reinterpret_cast<const StringElement*>(e)->text_colour, sizeof(uint32_t));
+        continue;
+      }
+      // To a millionth: the last bits of a sine may differ between C runtimes.
+      for (double v : host.values(e).value) {
+        const double rounded = std::isfinite(v) ? std::round(std::clamp(v, -1e12, 1e12) * 1e6) + 0.0 : 0.0;
+        mix(&rounded, sizeof rounded);
+      }
+    }
+  }
+  return digest;
+}
+
 }  // namespace
 
 RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options) {
   RunResult result;
+  result.digest = 0xCBF29CE484222325ULL;
   const auto wall_start = std::chrono::steady_clock::now();
   const double dt = 1.0 / kCyclesPerSecond;
   const double end = (scenario.steps.empty() ? 0.0 : scenario.steps.back().at) + options.tail_seconds;
@@ -340,6 +390,9 @@ RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options)
 
     panel.sim().publish_fsuipc();
     panel.cycle();
+    if (options.digest) {
+      result.digest = digest_panel(panel, result.digest);
+    }
 
     for (const Step* step : due) {
       for (const Expectation& e : step->expects) {

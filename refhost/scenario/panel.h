@@ -58,21 +58,22 @@ struct RunResult {
   int met = 0;
   std::vector<std::string> failures;
   std::vector<SoundPlay> sounds;
+  // With RunOptions::digest, everything the panel showed cycle after cycle
+  // (texts, colours, hidden flags, values to a millionth): two runs that
+  // agree showed the same.
+  uint64_t digest = 0;
   bool ok() const { return failures.empty(); }
 };
 
 struct RunOptions {
   double tail_seconds = 1.0;  // flown after the last step
+  bool digest = false;
   // Called at steps that ask for frames, once for each.
   std::function<void(Panel&, const Frame&)> frame;
   std::function<void(const std::string&)> log;
 };
 
 RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options);
-
-// The linked module's gauge names, in its table's order (what load_scenario
-// accepts as gauges).
-std::vector<std::string> module_gauge_names();
 
 // A shared block's text from the offset to its first terminator, as the other
 // module would read it; unprintable bytes as "?".

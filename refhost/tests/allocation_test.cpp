@@ -11,6 +11,7 @@
 
 #include "corvane_testhost/module_scope.h"
 #include "corvane_testhost/test_host.h"
+#include "module/module_file.h"
 #include "scenario/panel.h"
 #include "scenario/scenario.h"
 
@@ -93,8 +94,9 @@ TEST_F(Allocations, CountsWhatModuleCodeAllocatesAndNothingElse) {
 }
 
 TEST_F(Allocations, NoneInTheModuleDuringTheDefaultFlight) {
-  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, module_gauge_names());
-  Panel panel(testhost::linked_module(), "");
+  const auto module = ModuleFile::open(default_module_path());
+  const Scenario scenario = load_scenario(CORVANE_DEFAULT_SCENARIO, module->gauge_names());
+  Panel panel(module->view(), "");
   panel.set_approach_identifier(scenario.approach_identifier);
   const long entries_before = testhost::module_code_entries;
   panel.install(scenario.gauges);

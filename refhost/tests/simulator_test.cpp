@@ -5,13 +5,15 @@
 
 #include "corvane_testhost/platform_world.h"
 #include "corvane_testhost/test_host.h"
+#include "module/module_file.h"
 
 namespace corvane::refhost {
 namespace {
 
 class SimulatorTest : public ::testing::Test {
  protected:
-  SimulatorTest() : host_(testhost::linked_module()), sim_(host_) {}
+  SimulatorTest() : module_(ModuleFile::open(default_module_path())), host_(module_->view()), sim_(host_) {}
+  std::unique_ptr<ModuleFile> module_;
   testhost::TestHost host_;
   Simulator sim_;
 };

@@ -7,11 +7,13 @@
 
 #include "module/abi.h"
 
+// Win32's and FSSound's convention is the callee-cleaned one on every 32-bit
+// build, so a host on 32-bit Linux can bind the DLL's imports to the same
+// stand-ins the Linux library uses.
+#define CORVANE_WINAPI CORVANE_CALL
 #if defined(_WIN32)
-#define CORVANE_WINAPI __stdcall
 #define CORVANE_IMPORT __declspec(dllimport)
 #else
-#define CORVANE_WINAPI
 #define CORVANE_IMPORT
 #endif
 

@@ -20,4 +20,14 @@ void read_variable(VariableRecord* record) {
   }
 }
 
+double read_sim(SimVar var) {
+  read_variable(&sim_vars[var]);
+  return record_double(sim_vars[var]);
+}
+
+int32_t read_sim_int(SimVar var) {
+  read_variable(&sim_vars[var]);
+  return record_int(sim_vars[var]);
+}
+
 }  // namespace corvane

@@ -4,9 +4,11 @@
 #include <cstdint>
 
 // The simulator calls every gauge entry point with the callee cleaning the
-// stack; elsewhere the platform default is the only sensible choice.
-#if defined(_WIN32) && !defined(_WIN64)
-#define CORVANE_CALL __stdcall
+// stack. 32-bit Linux builds use the same convention, so that their tests run
+// exactly the code that ships and a host there can call the shipped DLL;
+// elsewhere the platform default is the only sensible choice.
+#if defined(__i386__) || defined(_M_IX86)
+#define CORVANE_CALL __attribute__((stdcall))
 #else
 #define CORVANE_CALL
 #endif

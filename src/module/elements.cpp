@@ -3,32 +3,10 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "shared/cockpit_state.h"
-
 namespace corvane {
 
 const FailureEntry kFailures14[] = {{0x14, 3}, {0, 0}};
 const FailureEntry kFailures14_15[] = {{0x14, 3}, {0x15, 3}, {0, 0}};
-
-void apply_panel_lighting(Element* element) {
-  if (element == nullptr) {
-    return;
-  }
-  const bool bright = (element->image_flags & kFlagBright) != 0;
-  if (panel_lights_on != 0 && !bright) {
-    element->image_flags &= ~kFlagOnScreen;
-    element->image_flags |= kFlagBright;
-  } else if (panel_lights_on == 0 && bright) {
-    element->image_flags &= ~kFlagOnScreen;
-    element->image_flags &= ~kFlagBright;
-  }
-}
-
-void apply_panel_lighting(GaugeHeader* gauge) {
-  if (gauge != nullptr && gauge->elements != nullptr) {
-    apply_panel_lighting(gauge->elements[0]);
-  }
-}
 
 void set_hidden(Element* element, bool hidden) {
   if (hidden) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "module/entry.h"
 #include "module/records.h"
 
 namespace corvane {
@@ -33,12 +34,12 @@ struct NeedleSpec {
   const NeedlePoint* calibration = nullptr;
   uint32_t calibration_count = 0;
   uint32_t rate = 0;
-  ElementCallback callback = nullptr;
+  Entry<ElementCallback> callback;
 };
 
 constexpr NeedleElement make_needle(const Element& header, const NeedleSpec& spec) {
   return NeedleElement{header, var_record(spec.token), {}, spec.calibration, spec.calibration_count, spec.rate,
-                       {},     spec.callback,          {}};
+                       {},     spec.callback.fn,       {}};
 }
 
 constexpr NeedlePoint needle_point(int32_t x, int32_t y, double value) { return NeedlePoint{x, y, value, {}}; }
@@ -54,7 +55,7 @@ struct StringSpec {
   uint32_t font_weight = 400;
   uint32_t format_flags = 0x25;
   uint32_t char_count = 0;
-  ElementCallback callback = nullptr;
+  Entry<ElementCallback> callback;
 };
 
 constexpr StringElement make_string(const Element& header, const StringSpec& spec) {
@@ -76,13 +77,13 @@ constexpr StringElement make_string(const Element& header, const StringSpec& spe
   e.charset = 1;
   e.format_flags = spec.format_flags;
   e.char_count = spec.char_count;
-  e.callback = spec.callback;
+  e.callback = spec.callback.fn;
   return e;
 }
 
-constexpr IconElement make_icon(const Element& header, uint32_t image_count, ElementCallback callback,
+constexpr IconElement make_icon(const Element& header, uint32_t image_count, Entry<ElementCallback> callback,
                                 uint32_t token = 0, uint32_t switch_mode = 0) {
-  return IconElement{header, var_record(token), {}, switch_mode, {}, image_count, 0.0, 0.0, callback, {}};
+  return IconElement{header, var_record(token), {}, switch_mode, {}, image_count, 0.0, 0.0, callback.fn, {}};
 }
 
 struct SliderSpec {
@@ -90,14 +91,23 @@ struct SliderSpec {
   double x_scale = 0.0;
   uint32_t y_token = 0;
   double y_scale = 0.0;
-  ElementCallback x_callback = nullptr;
-  ElementCallback y_callback = nullptr;
+  Entry<ElementCallback> x_callback;
+  Entry<ElementCallback> y_callback;
 };
 
 constexpr SliderElement make_slider(const Element& header, const SliderSpec& spec) {
-  return SliderElement{
-      header,          var_record(spec.x_token), {}, spec.x_scale, {}, var_record(spec.y_token), {}, spec.y_scale, {},
-      spec.x_callback, spec.y_callback,          {}};
+  return SliderElement{header,
+                       var_record(spec.x_token),
+                       {},
+                       spec.x_scale,
+                       {},
+                       var_record(spec.y_token),
+                       {},
+                       spec.y_scale,
+                       {},
+                       spec.x_callback.fn,
+                       spec.y_callback.fn,
+                       {}};
 }
 
 struct MovingSpec {
@@ -107,8 +117,8 @@ struct MovingSpec {
   uint32_t y_token = 0;
   double y_min = 0.0;
   double y_max = 0.0;
-  ElementCallback x_callback = nullptr;
-  ElementCallback y_callback = nullptr;
+  Entry<ElementCallback> x_callback;
+  Entry<ElementCallback> y_callback;
 };
 
 constexpr MovingElement make_moving(const Element& header, const MovingSpec& spec) {
@@ -123,15 +133,15 @@ constexpr MovingElement make_moving(const Element& header, const MovingSpec& spe
                        spec.y_min,
                        spec.y_max,
                        {},
-                       spec.x_callback,
-                       spec.y_callback,
+                       spec.x_callback.fn,
+                       spec.y_callback.fn,
                        {}};
 }
 
 struct SpriteSlotSpec {
   uint32_t token = 0;
   double scale = 0.0;
-  ElementCallback callback = nullptr;
+  Entry<ElementCallback> callback;
 };
 
 constexpr SpriteElement make_sprite(const Element& header, const SpriteSlotSpec& s0, const SpriteSlotSpec& s1,
@@ -143,9 +153,9 @@ constexpr SpriteElement make_sprite(const Element& header, const SpriteSlotSpec&
   e.slot2 = SpriteSlotRecord{var_record(s2.token), {}, s2.scale};
   e.texture_scale_x = 1.0F;
   e.texture_scale_y = 1.0F;
-  e.callbacks[0] = s0.callback;
-  e.callbacks[1] = s1.callback;
-  e.callbacks[2] = s2.callback;
+  e.callbacks[0] = s0.callback.fn;
+  e.callbacks[1] = s1.callback.fn;
+  e.callbacks[2] = s2.callback.fn;
   return e;
 }
 
@@ -153,14 +163,12 @@ constexpr MouseArea parent_area(uint32_t help_id = 0) {
   return MouseArea{kAreaParent, 0, 0, 0, 0, kCursorNone, help_id, 0, 0, nullptr, 0};
 }
 constexpr MouseArea child_area(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t cursor, uint32_t event_flags,
-                               MouseHandler handler, uint32_t event_id = 0) {
-  return MouseArea{kAreaChild, x, y, w, h, cursor, 0, event_flags, event_id, handler, 0};
+                               Entry<MouseHandler> handler, uint32_t event_id = 0) {
+  return MouseArea{kAreaChild, x, y, w, h, cursor, 0, event_flags, event_id, handler.fn, 0};
 }
 constexpr MouseArea end_area() { return MouseArea{kAreaEnd, 0, 0, 0, 0, kCursorNone, 0, 0, 0, nullptr, 0}; }
 
 // Run-time helpers for callbacks.
-void apply_panel_lighting(Element* element);
-void apply_panel_lighting(GaugeHeader* gauge);
 void set_hidden(Element* element, bool hidden);
 bool is_hidden(const Element* element);
 

@@ -4,12 +4,6 @@
 
 namespace corvane {
 
-void CORVANE_CALL lighting_gauge_callback(GaugeHeader* gauge, uint32_t service, uint32_t /*extra*/) {
-  if (service == kServiceUpdate) {
-    apply_panel_lighting(gauge);
-  }
-}
-
 void CORVANE_CALL idle_gauge_callback(GaugeHeader* /*gauge*/, uint32_t /*service*/, uint32_t /*extra*/) {}
 
 }  // namespace corvane

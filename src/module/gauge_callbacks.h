@@ -7,8 +7,6 @@
 
 namespace corvane {
 
-// Lights the background at every update; every other code is ignored.
-void CORVANE_CALL lighting_gauge_callback(GaugeHeader* gauge, uint32_t service, uint32_t extra);
 // For instruments whose callback has no work of its own.
 void CORVANE_CALL idle_gauge_callback(GaugeHeader* gauge, uint32_t service, uint32_t extra);
 

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "host/services.h"
-
 namespace corvane {
 
 namespace {
@@ -33,16 +31,6 @@ int32_t record_int(const VariableRecord& record) {
   int32_t value = 0;
   std::memcpy(&value, record.value, sizeof value);
   return value;
-}
-
-double read_sim(SimVar var) {
-  read_variable(&sim_vars[var]);
-  return record_double(sim_vars[var]);
-}
-
-int32_t read_sim_int(SimVar var) {
-  read_variable(&sim_vars[var]);
-  return record_int(sim_vars[var]);
 }
 
 double sim_value(SimVar var) { return record_double(sim_vars[var]); }

@@ -108,9 +108,6 @@ extern VariableRecord sim_vars[SIM_VAR_COUNT];
 double record_double(const VariableRecord& record);
 int32_t record_int(const VariableRecord& record);
 
-// Refresh through the host, then read.
-double read_sim(SimVar var);
-int32_t read_sim_int(SimVar var);
 // Read what the last refresh left, for the few reads that rely on an earlier one.
 double sim_value(SimVar var);
 int32_t sim_value_int(SimVar var);

@@ -88,8 +88,11 @@ class TestHost {
   const ElementValues& values(const Element* element) const;
   std::string text(const Element* element) const;
 
-  // Text bound violations seen after string callbacks (empty when all is well).
-  const std::vector<std::string>& violations() const { return violations_; }
+  // Text bound violations seen after string callbacks, and x87 control-word
+  // faults of calls into the module (empty when all is well).
+  std::vector<std::string> violations() const;
+  // The x87 control word every call into the module starts with.
+  static void set_control_word(uint16_t word);
   // Checks every text buffer handed out so far, whoever wrote it last.
   void check_all_texts();
 

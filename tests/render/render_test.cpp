@@ -112,7 +112,7 @@ TEST_F(Render, NeedleTipLandsOnItsCalibrationPixels) {
   const NeedlePoint table[] = {needle_point(80, 50, 0.0), needle_point(50, 20, 100.0), needle_point(20, 50, 200.0)};
   NeedleElement needle =
       make_needle(element_header(kKindNeedle, 0x11, {50, 50}, &gauge_, nullptr, nullptr, 0x3, {0, 1}),
-                  NeedleSpec{0, table, 3, 0, value0});
+                  NeedleSpec{0, table, 3, 0, entry<value0>});
   children({&needle.header});
 
   g_value[0] = 0.0;
@@ -148,7 +148,7 @@ TEST_F(Render, NeedleWithoutTableTurnsClockwiseByDegrees) {
   store_.add(0x11, needle_picture(31));
   NeedleElement needle =
       make_needle(element_header(kKindNeedle, 0x11, {50, 50}, &gauge_, nullptr, nullptr, 0x3, {0, 1}),
-                  NeedleSpec{0, nullptr, 0, 6, value0});
+                  NeedleSpec{0, nullptr, 0, 6, entry<value0>});
   children({&needle.header});
   g_value[0] = 0.0;
   draw();
@@ -186,7 +186,8 @@ TEST_F(Render, IconDrawsTheImageOfItsIndexHeldWithinItsImages) {
   store_.add(0x21, solid(10, 10, 0, 1, 0));
   store_.add(0x22, solid(10, 10, 0, 0, 1));
   store_.add(0x23, solid(10, 10, 1, 1, 0));  // the next icon's first image
-  IconElement icon = make_icon(element_header(kKindIcon, 0x20, {5, 5}, &gauge_, nullptr, nullptr, 0x3), 3, value0);
+  IconElement icon =
+      make_icon(element_header(kKindIcon, 0x20, {5, 5}, &gauge_, nullptr, nullptr, 0x3), 3, entry<value0>);
   children({&icon.header});
   const struct {
     double index;
@@ -227,9 +228,9 @@ Ink ink(cairo_surface_t* s, Rgb background, int x0, int y0, int x1, int y1) {
 
 TEST_F(Render, TextSitsInItsBoxAsItsFlagsSay) {
   // Box (20,10) 60 x 14, amber on a dark blue box (Windows colours are 0x00BBGGRR).
-  StringElement text =
-      make_string(element_header(kKindString, kNoBitmap, {20, 10}, &gauge_, nullptr, nullptr, 0x6),
-                  StringSpec{{0, 0, 0}, 60, 14, 0x3287FF, 0x501010, 0, "Glass Gauge", 400, 0x25, 12, text_callback});
+  StringElement text = make_string(
+      element_header(kKindString, kNoBitmap, {20, 10}, &gauge_, nullptr, nullptr, 0x6),
+      StringSpec{{0, 0, 0}, 60, 14, 0x3287FF, 0x501010, 0, "Glass Gauge", 400, 0x25, 12, entry<text_callback>});
   children({&text.header});
   g_text = "8888";
   draw();
@@ -272,7 +273,7 @@ TEST_F(Render, TextSitsInItsBoxAsItsFlagsSay) {
 TEST_F(Render, SliderMovesByValueTimesScaleAndSpriteTurnsAndShifts) {
   store_.add(0x30, solid(4, 4, 0, 1, 0));
   SliderElement slider = make_slider(element_header(kKindSlider, 0x30, {60, 60}, &gauge_, nullptr, nullptr, 0x3),
-                                     SliderSpec{0, 2.0, 0, -3.0, value0, value1});
+                                     SliderSpec{0, 2.0, 0, -3.0, entry<value0>, entry<value1>});
   // Sprite texture: red upper half, blue lower half, seen through a 40 x 40 window.
   cairo_surface_t* texture = solid(100, 100, 0, 0, 1);
   {
@@ -284,9 +285,9 @@ TEST_F(Render, SliderMovesByValueTimesScaleAndSpriteTurnsAndShifts) {
   }
   store_.add(0x40, texture);
   store_.add(0x41, solid(40, 40, 0, 0, 0));
-  SpriteElement sprite =
-      make_sprite(element_header(kKindSprite, 0x40, {0, 0}, &gauge_, nullptr, nullptr, 0x6, {20, 20}),
-                  SpriteSlotSpec{0, 1.0, value0}, SpriteSlotSpec{0, -1.0, value1}, SpriteSlotSpec{0, 0.0, nullptr});
+  SpriteElement sprite = make_sprite(
+      element_header(kKindSprite, 0x40, {0, 0}, &gauge_, nullptr, nullptr, 0x6, {20, 20}),
+      SpriteSlotSpec{0, 1.0, entry<value0>}, SpriteSlotSpec{0, -1.0, entry<value1>}, SpriteSlotSpec{0, 0.0, {}});
   children({&sprite.header, &slider.header});
 
   g_value[0] = 5.0;
@@ -359,7 +360,7 @@ class PfdStrips : public Render {
 
 TEST_F(PfdStrips, SpeedTapeAndLimitStripMoveTogetherAtOnePointThreePixelsPerKnot) {
   MovingElement tape = make_moving(element_header(kKindMoving, 0x10E0, {9, 45}, &gauge_, nullptr, nullptr, 0x6),
-                                   MovingSpec{0, 0, 0, 0, 600.0, 0.0, nullptr, value1});
+                                   MovingSpec{0, 0, 0, 0, 600.0, 0.0, {}, entry<value1>});
   children({&tape.header});
   for (double speed : {250.0, 140.0, 320.0}) {
     g_value[1] = speed;
@@ -373,7 +374,7 @@ TEST_F(PfdStrips, SpeedTapeAndLimitStripMoveTogetherAtOnePointThreePixelsPerKnot
 
   // The lower limit strip at the reference speed: 43.07 - (ias - ref).
   MovingElement strip = make_moving(element_header(kKindMoving, 0x1150, {9, 45}, &gauge_, nullptr, nullptr, 0x7),
-                                    MovingSpec{0, 0, 0, 0, 0.0, 86.14, nullptr, value1});
+                                    MovingSpec{0, 0, 0, 0, 0.0, 86.14, {}, entry<value1>});
   children({&strip.header});
   g_value[1] = 43.07;
   draw();
@@ -385,9 +386,9 @@ TEST_F(PfdStrips, SpeedTapeAndLimitStripMoveTogetherAtOnePointThreePixelsPerKnot
 
 TEST_F(PfdStrips, AltitudeAndHeadingTapesKeepTheirScales) {
   MovingElement altitude = make_moving(element_header(kKindMoving, 0x10C0, {150, 45}, &gauge_, nullptr, nullptr, 0x6),
-                                       MovingSpec{0, 0, 0, 0, 42900.0, 0.0, nullptr, value1});
+                                       MovingSpec{0, 0, 0, 0, 42900.0, 0.0, {}, entry<value1>});
   MovingElement heading = make_moving(element_header(kKindMoving, 0x10F0, {46, 171}, &gauge_, nullptr, nullptr, 0x6),
-                                      MovingSpec{0, 0.0, 360.0, 0, 0, 0, value0, nullptr});
+                                      MovingSpec{0, 0.0, 360.0, 0, 0, 0, entry<value0>, nullptr});
   children({&altitude.header, &heading.header});
   g_value[0] = 90.0;
   g_value[1] = 12000.0;

@@ -11,6 +11,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -40,13 +41,13 @@ constexpr double kStartedN2 = 21.0;
 
 double CORVANE_CALL mode_selector_picture(Element* /*element*/) { return static_cast<double>(eng_mode_selector); }
 
-IconElement engine1_master = make_icon(
-    element_header(kKindIcon, 0x4F30, {10, 0}, &gauge_engine_starters, nullptr, nullptr, 0x3), 2, nullptr, 0x230);
-IconElement engine2_master = make_icon(
-    element_header(kKindIcon, 0x4F40, {116, 0}, &gauge_engine_starters, nullptr, nullptr, 0x3), 2, nullptr, 0x23A);
+IconElement engine1_master =
+    make_icon(element_header(kKindIcon, 0x4F30, {10, 0}, &gauge_engine_starters, nullptr, nullptr, 0x3), 2, {}, 0x230);
+IconElement engine2_master =
+    make_icon(element_header(kKindIcon, 0x4F40, {116, 0}, &gauge_engine_starters, nullptr, nullptr, 0x3), 2, {}, 0x23A);
 IconElement mode_selector =
     make_icon(element_header(kKindIcon, 0x3101, {68, 19}, &gauge_engine_starters, nullptr, nullptr, 0x3), 3,
-              mode_selector_picture, 0, 3);
+              entry<mode_selector_picture>, 0, 3);
 Element* background_children[] = {&engine1_master.header, &engine2_master.header, &mode_selector.header, nullptr};
 
 StaticElement background = make_static(0x4F20, {0, 0}, &gauge_engine_starters, background_children, nullptr, 0x1);
@@ -122,10 +123,10 @@ void CORVANE_CALL engine_starters_gauge_callback(GaugeHeader* gauge, uint32_t se
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB65),
-    child_area(54, 15, 25, 31, kCursorDecrease, kMouseLeftClick, selector_left),
-    child_area(79, 15, 25, 31, kCursorIncrease, kMouseLeftClick, selector_right),
-    child_area(10, 0, 32, 46, kCursorClick, kMouseLeftClick, engine1_master_switch),
-    child_area(116, 0, 32, 46, kCursorClick, kMouseLeftClick, engine2_master_switch),
+    child_area(54, 15, 25, 31, kCursorDecrease, kMouseLeftClick, entry<selector_left>),
+    child_area(79, 15, 25, 31, kCursorIncrease, kMouseLeftClick, entry<selector_right>),
+    child_area(10, 0, 32, 46, kCursorClick, kMouseLeftClick, entry<engine1_master_switch>),
+    child_area(116, 0, 32, 46, kCursorClick, kMouseLeftClick, entry<engine2_master_switch>),
     end_area(),
 };
 

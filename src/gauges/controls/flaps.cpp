@@ -8,6 +8,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -68,8 +69,8 @@ uint32_t CORVANE_CALL flaps_up(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB24),
-    child_area(20, 0, 52, 40, kCursorDecrease, kMouseLeftClick, flaps_up),
-    child_area(20, 72, 52, 30, kCursorIncrease, kMouseLeftClick, flaps_down),
+    child_area(20, 0, 52, 40, kCursorDecrease, kMouseLeftClick, entry<flaps_up>),
+    child_area(20, 72, 52, 30, kCursorIncrease, kMouseLeftClick, entry<flaps_down>),
     end_area(),
 };
 

@@ -5,6 +5,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 namespace {
@@ -16,7 +17,7 @@ double CORVANE_CALL gear_lever_picture(Element* element) {
 }
 
 IconElement lever = make_icon(element_header(kKindIcon, 0x3800, {15, 8}, &gauge_gear_lever, nullptr, nullptr, 0x3), 2,
-                              gear_lever_picture, 0x14B);
+                              entry<gear_lever_picture>, 0x14B);
 Element* background_children[] = {&lever.header, nullptr};
 
 StaticElement background = make_static(0x3700, {0, 0}, &gauge_gear_lever, background_children, nullptr, 0x11);
@@ -24,7 +25,7 @@ Element* element_list[] = {&background.header, nullptr};
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB30),
-    child_area(0, 0, 55, 95, kCursorClick, kMouseLeftClick, nullptr, kEventGearToggle),
+    child_area(0, 0, 55, 95, kCursorClick, kMouseLeftClick, {}, kEventGearToggle),
     end_area(),
 };
 

@@ -13,6 +13,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -49,23 +50,23 @@ double CORVANE_CALL lo_decel_light(Element* element);
 double CORVANE_CALL med_decel_light(Element* element);
 double CORVANE_CALL max_decel_light(Element* element);
 
-constexpr IconElement light(uint32_t bitmap, Place at, ElementCallback callback, uint32_t token = 0) {
+constexpr IconElement light(uint32_t bitmap, Place at, Entry<ElementCallback> callback, uint32_t token = 0) {
   return make_icon(element_header(kKindIcon, bitmap, at, &gauge_landing_gear, nullptr, kFailures14, 0x7), 2, callback,
                    token);
 }
 
-IconElement left_down = light(0x1060, {13, 29}, gear_down_light, 0x14D);
-IconElement nose_down = light(0x1060, {30, 29}, gear_down_light, 0x14C);
-IconElement right_down = light(0x1060, {47, 29}, gear_down_light, 0x14E);
-IconElement left_transit = light(0x1070, {12, 23}, gear_transit_light, 0x14D);
-IconElement nose_transit = light(0x1070, {29, 23}, gear_transit_light, 0x14C);
-IconElement right_transit = light(0x1070, {46, 23}, gear_transit_light, 0x14E);
-IconElement lo_on = light(0x1080, {9, 65}, lo_on_light);
-IconElement med_on = light(0x1080, {26, 65}, med_on_light);
-IconElement max_on = light(0x1080, {47, 65}, max_on_light);
-IconElement lo_decel = light(0x1090, {9, 59}, lo_decel_light);
-IconElement med_decel = light(0x1090, {26, 59}, med_decel_light);
-IconElement max_decel = light(0x1090, {47, 59}, max_decel_light);
+IconElement left_down = light(0x1060, {13, 29}, entry<gear_down_light>, 0x14D);
+IconElement nose_down = light(0x1060, {30, 29}, entry<gear_down_light>, 0x14C);
+IconElement right_down = light(0x1060, {47, 29}, entry<gear_down_light>, 0x14E);
+IconElement left_transit = light(0x1070, {12, 23}, entry<gear_transit_light>, 0x14D);
+IconElement nose_transit = light(0x1070, {29, 23}, entry<gear_transit_light>, 0x14C);
+IconElement right_transit = light(0x1070, {46, 23}, entry<gear_transit_light>, 0x14E);
+IconElement lo_on = light(0x1080, {9, 65}, entry<lo_on_light>);
+IconElement med_on = light(0x1080, {26, 65}, entry<med_on_light>);
+IconElement max_on = light(0x1080, {47, 65}, entry<max_on_light>);
+IconElement lo_decel = light(0x1090, {9, 59}, entry<lo_decel_light>);
+IconElement med_decel = light(0x1090, {26, 59}, entry<med_decel_light>);
+IconElement max_decel = light(0x1090, {47, 59}, entry<max_decel_light>);
 
 Element* background_children[] = {&left_down.header,
                                   &nose_down.header,
@@ -184,9 +185,9 @@ double CORVANE_CALL max_decel_light(Element* /*element*/) { return decel_light(a
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB7C),
-    child_area(7, 57, 16, 16, kCursorClick, kMouseLeftClick, lo_button),
-    child_area(24, 57, 16, 16, kCursorClick, kMouseLeftClick, med_button),
-    child_area(45, 57, 16, 16, kCursorClick, kMouseLeftClick, max_button),
+    child_area(7, 57, 16, 16, kCursorClick, kMouseLeftClick, entry<lo_button>),
+    child_area(24, 57, 16, 16, kCursorClick, kMouseLeftClick, entry<med_button>),
+    child_area(45, 57, 16, 16, kCursorClick, kMouseLeftClick, entry<max_button>),
     end_area(),
 };
 

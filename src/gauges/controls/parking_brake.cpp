@@ -4,6 +4,7 @@
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 namespace {
@@ -22,7 +23,7 @@ Element* element_list[] = {&background.header, nullptr};
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB51),
-    child_area(0, 10, 49, 36, kCursorClick, kMouseLeftClick, nullptr, kEventParkingBrakeToggle),
+    child_area(0, 10, 49, 36, kCursorClick, kMouseLeftClick, {}, kEventParkingBrakeToggle),
     end_area(),
 };
 

@@ -12,6 +12,7 @@
 #include "module/numeric.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -41,8 +42,9 @@ double CORVANE_CALL rudder_trim_knob(Element* element);
 StringElement trim_window = make_string(
     element_header(kKindString, kNoBitmap, {3, 3}, &gauge_rudder_trim, nullptr, kFailures14, 0x3),
     StringSpec{{0x313, 0, 0}, 57, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, rudder_trim_text});
-IconElement trim_switch = make_icon(
-    element_header(kKindIcon, 0x3101, {10, 27}, &gauge_rudder_trim, nullptr, nullptr, 0x3), 3, rudder_trim_knob, 0, 3);
+IconElement trim_switch =
+    make_icon(element_header(kKindIcon, 0x3101, {10, 27}, &gauge_rudder_trim, nullptr, nullptr, 0x3), 3,
+              entry<rudder_trim_knob>, 0, 3);
 Element* background_children[] = {&trim_window.header, &trim_switch.header, nullptr};
 
 StaticElement background = make_static(0x2F10, {0, 0}, &gauge_rudder_trim, background_children, nullptr, 0x3);
@@ -120,9 +122,9 @@ void CORVANE_CALL rudder_trim_gauge_callback(GaugeHeader* gauge, uint32_t servic
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB78),
-    child_area(0, 19, 21, 37, kCursorDecrease, kMouseLeftRepeat, trim_left),
-    child_area(21, 19, 21, 37, kCursorIncrease, kMouseLeftRepeat, trim_right),
-    child_area(45, 37, 15, 15, kCursorClick, kMouseLeftClick, trim_reset),
+    child_area(0, 19, 21, 37, kCursorDecrease, kMouseLeftRepeat, entry<trim_left>),
+    child_area(21, 19, 21, 37, kCursorIncrease, kMouseLeftRepeat, entry<trim_right>),
+    child_area(45, 37, 15, 15, kCursorClick, kMouseLeftClick, entry<trim_reset>),
     end_area(),
 };
 

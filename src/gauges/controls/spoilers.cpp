@@ -8,6 +8,7 @@
 #include "module/numeric.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -89,8 +90,8 @@ void CORVANE_CALL spoilers_gauge_callback(GaugeHeader* gauge, uint32_t service, 
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB62),
-    child_area(20, 0, 52, 40, kCursorDecrease, kMouseLeftClick, speed_brake_up),
-    child_area(20, 72, 52, 30, kCursorIncrease, kMouseLeftClick, speed_brake_down),
+    child_area(20, 0, 52, 40, kCursorDecrease, kMouseLeftClick, entry<speed_brake_up>),
+    child_area(20, 72, 52, 30, kCursorIncrease, kMouseLeftClick, entry<speed_brake_down>),
     end_area(),
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "host/services.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "host/fsuipc.h"
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
@@ -275,7 +276,7 @@ constexpr Element header(uint32_t kind, uint32_t bitmap, Place at, Element** chi
   return element_header(kind, bitmap, at, &gauge_ewd, child, kFailures14, flags, offset);
 }
 constexpr StringSpec text_spec(uint32_t t1, uint32_t t2, uint32_t t3, int32_t w, int32_t h, uint32_t colour,
-                               uint32_t chars, ElementCallback callback) {
+                               uint32_t chars, Entry<ElementCallback> callback) {
   return StringSpec{{t1, t2, t3}, w, h, colour, 0x000000, kHighlight, kFont, 400, 0x25, chars, callback};
 }
 
@@ -286,21 +287,21 @@ const NeedlePoint engine2_n1_table[] = {needle_point(80, 42, 0.0), needle_point(
 const NeedlePoint engine1_egt_table[] = {needle_point(18, 88, 0.0), needle_point(18, 60, 800.0)};
 const NeedlePoint engine2_egt_table[] = {needle_point(80, 88, 0.0), needle_point(80, 60, 800.0)};
 
-IconElement e38 = make_icon(header(kKindIcon, 0x5540, {23, 24}, nullptr, 0x7), 2, dial_label, 0x281);
+IconElement e38 = make_icon(header(kKindIcon, 0x5540, {23, 24}, nullptr, 0x7), 2, entry<dial_label>, 0x281);
 Element* l38[] = {&e38.header, nullptr};
-IconElement e37 = make_icon(header(kKindIcon, 0x5540, {85, 24}, l38, 0x7), 2, dial_label, 0x294);
+IconElement e37 = make_icon(header(kKindIcon, 0x5540, {85, 24}, l38, 0x7), 2, entry<dial_label>, 0x294);
 Element* l37[] = {&e37.header, nullptr};
 StringElement e36 = make_string(header(kKindString, kNoBitmap, {22, 35}, l37, 0x6),
-                                text_spec(0x270, 0, 0, 23, 11, kGreen, 3, engine1_n1_text));
+                                text_spec(0x270, 0, 0, 23, 11, kGreen, 3, entry<engine1_n1_text>));
 Element* l36[] = {&e36.header, nullptr};
 StringElement e35 = make_string(header(kKindString, kNoBitmap, {84, 35}, l36, 0x6),
-                                text_spec(0x283, 0, 0, 23, 11, kGreen, 3, engine2_n1_text));
+                                text_spec(0x283, 0, 0, 23, 11, kGreen, 3, entry<engine2_n1_text>));
 Element* l35[] = {&e35.header, nullptr};
 StringElement e34 = make_string(header(kKindString, kNoBitmap, {23, 81}, l35, 0x6),
-                                text_spec(0x237, 0, 0, 21, 11, kGreen, 3, engine1_egt_text));
+                                text_spec(0x237, 0, 0, 21, 11, kGreen, 3, entry<engine1_egt_text>));
 Element* l34[] = {&e34.header, nullptr};
 StringElement e33 = make_string(header(kKindString, kNoBitmap, {84, 81}, l34, 0x6),
-                                text_spec(0x241, 0, 0, 21, 11, kGreen, 3, engine2_egt_text));
+                                text_spec(0x241, 0, 0, 21, 11, kGreen, 3, entry<engine2_egt_text>));
 Element* l33[] = {&e33.header, nullptr};
 NeedleElement e32 = make_needle(header(kKindNeedle, 0x5530, {32, 28}, l33, 0x7, {0, 1}),
                                 NeedleSpec{0x270, engine1_n1_table, 3, 3, engine1_n1_needle});
@@ -327,69 +328,69 @@ NeedleElement e25 = make_needle(header(kKindNeedle, 0x5530, {94, 74}, l26, 0x7, 
                                 NeedleSpec{0x241, engine2_egt_table, 2, 6, engine2_egt_needle});
 Element* l25[] = {&e25.header, nullptr};
 StringElement e24 = make_string(header(kKindString, kNoBitmap, {18, 95}, l25, 0x6),
-                                text_spec(0x271, 0, 0, 23, 11, kGreen, 3, engine1_n2_text));
+                                text_spec(0x271, 0, 0, 23, 11, kGreen, 3, entry<engine1_n2_text>));
 Element* l24[] = {&e24.header, nullptr};
 StringElement e23 = make_string(header(kKindString, kNoBitmap, {85, 95}, l24, 0x6),
-                                text_spec(0x284, 0, 0, 23, 11, kGreen, 3, engine2_n2_text));
+                                text_spec(0x284, 0, 0, 23, 11, kGreen, 3, entry<engine2_n2_text>));
 Element* l23[] = {&e23.header, nullptr};
 StringElement e22 = make_string(header(kKindString, kNoBitmap, {11, 113}, l23, 0x6),
-                                text_spec(0x27E, 0x25C, 0, 30, 11, kGreen, 4, engine1_fuel_flow_text));
+                                text_spec(0x27E, 0x25C, 0, 30, 11, kGreen, 4, entry<engine1_fuel_flow_text>));
 Element* l22[] = {&e22.header, nullptr};
 StringElement e21 = make_string(header(kKindString, kNoBitmap, {85, 113}, l22, 0x6),
-                                text_spec(0x291, 0x25C, 0, 30, 11, kGreen, 4, engine2_fuel_flow_text));
+                                text_spec(0x291, 0x25C, 0, 30, 11, kGreen, 4, entry<engine2_fuel_flow_text>));
 Element* l21[] = {&e21.header, nullptr};
 StringElement e20 = make_string(header(kKindString, kNoBitmap, {162, 57}, l21, 0x6),
-                                text_spec(0x12F, 0x130, 0x131, 39, 11, kGreen, 6, fuel_on_board_text));
+                                text_spec(0x12F, 0x130, 0x131, 39, 11, kGreen, 6, entry<fuel_on_board_text>));
 Element* l20[] = {&e20.header, nullptr};
 // Left column, line 0 at the top.
 StringElement e19 = make_string(header(kKindString, kNoBitmap, {10, 138}, l20, 0x6),
-                                text_spec(0, 0, 0, 120, 10, kGreen, 17, left_line_0));
+                                text_spec(0, 0, 0, 120, 10, kGreen, 17, entry<left_line_0>));
 Element* l19[] = {&e19.header, nullptr};
 StringElement e18 = make_string(header(kKindString, kNoBitmap, {10, 148}, l19, 0x6),
-                                text_spec(0, 0, 0, 120, 10, kGreen, 17, left_line_1));
+                                text_spec(0, 0, 0, 120, 10, kGreen, 17, entry<left_line_1>));
 Element* l18[] = {&e18.header, nullptr};
 StringElement e17 = make_string(header(kKindString, kNoBitmap, {10, 158}, l18, 0x6),
-                                text_spec(0, 0, 0, 120, 10, kGreen, 17, left_line_2));
+                                text_spec(0, 0, 0, 120, 10, kGreen, 17, entry<left_line_2>));
 Element* l17[] = {&e17.header, nullptr};
 StringElement e16 = make_string(header(kKindString, kNoBitmap, {10, 168}, l17, 0x6),
-                                text_spec(0, 0, 0, 120, 10, kGreen, 17, left_line_3));
+                                text_spec(0, 0, 0, 120, 10, kGreen, 17, entry<left_line_3>));
 Element* l16[] = {&e16.header, nullptr};
 StringElement e15 = make_string(header(kKindString, kNoBitmap, {10, 178}, l16, 0x6),
-                                text_spec(0, 0, 0, 120, 10, kGreen, 17, left_line_4));
+                                text_spec(0, 0, 0, 120, 10, kGreen, 17, entry<left_line_4>));
 Element* l15[] = {&e15.header, nullptr};
 // Right column: the autopilot memos in yellow, the others in green.
 StringElement e14 = make_string(header(kKindString, kNoBitmap, {138, 138}, l15, 0x6),
-                                text_spec(0, 0, 0, 70, 10, kYellow, 10, memo_line_0));
+                                text_spec(0, 0, 0, 70, 10, kYellow, 10, entry<memo_line_0>));
 Element* l14[] = {&e14.header, nullptr};
 StringElement e13 = make_string(header(kKindString, kNoBitmap, {138, 148}, l14, 0x6),
-                                text_spec(0, 0, 0, 70, 10, kYellow, 10, memo_line_1));
+                                text_spec(0, 0, 0, 70, 10, kYellow, 10, entry<memo_line_1>));
 Element* l13[] = {&e13.header, nullptr};
 StringElement e12 = make_string(header(kKindString, kNoBitmap, {138, 158}, l13, 0x6),
-                                text_spec(0, 0, 0, 70, 10, kGreen, 10, memo_line_2));
+                                text_spec(0, 0, 0, 70, 10, kGreen, 10, entry<memo_line_2>));
 Element* l12[] = {&e12.header, nullptr};
 StringElement e11 = make_string(header(kKindString, kNoBitmap, {138, 168}, l12, 0x6),
-                                text_spec(0, 0, 0, 70, 10, kGreen, 10, memo_line_3));
+                                text_spec(0, 0, 0, 70, 10, kGreen, 10, entry<memo_line_3>));
 Element* l11[] = {&e11.header, nullptr};
 StringElement e10 = make_string(header(kKindString, kNoBitmap, {138, 178}, l11, 0x6),
-                                text_spec(0, 0, 0, 70, 10, kGreen, 10, memo_line_4));
+                                text_spec(0, 0, 0, 70, 10, kGreen, 10, entry<memo_line_4>));
 Element* l10[] = {&e10.header, nullptr};
-IconElement e09 = make_icon(header(kKindIcon, 0x5550, {144, 97}, l10, 0x7), 6, flap_position_icon, 0x149);
+IconElement e09 = make_icon(header(kKindIcon, 0x5550, {144, 97}, l10, 0x7), 6, entry<flap_position_icon>, 0x149);
 Element* l09[] = {&e09.header, nullptr};
-IconElement e08 = make_icon(header(kKindIcon, 0x5560, {144, 97}, l09, 0x7), 6, flap_handle_icon, 0x148);
+IconElement e08 = make_icon(header(kKindIcon, 0x5560, {144, 97}, l09, 0x7), 6, entry<flap_handle_icon>, 0x148);
 Element* l08[] = {&e08.header, nullptr};
 StringElement e07 = make_string(header(kKindString, kNoBitmap, {137, 26}, l08, 0x6),
-                                text_spec(0x1, 0x22E, 0x238, 28, 10, kWhite, 4, detent_text));
+                                text_spec(0x1, 0x22E, 0x238, 28, 10, kWhite, 4, entry<detent_text>));
 Element* l07[] = {&e07.header, nullptr};
 StringElement e06 = make_string(header(kKindString, kNoBitmap, {172, 26}, l07, 0x6),
-                                text_spec(0, 0, 0, 28, 10, kBlue, 4, thrust_limit_text));
+                                text_spec(0, 0, 0, 28, 10, kBlue, 4, entry<thrust_limit_text>));
 Element* l06[] = {&e06.header, nullptr};
-IconElement e05 = make_icon(header(kKindIcon, 0x5570, {12, 8}, l06, 0x7), 5, engine1_dial_n1);
+IconElement e05 = make_icon(header(kKindIcon, 0x5570, {12, 8}, l06, 0x7), 5, entry<engine1_dial_n1>);
 Element* l05[] = {&e05.header, nullptr};
-IconElement e04 = make_icon(header(kKindIcon, 0x5570, {12, 54}, l05, 0x7), 5, engine1_dial_egt);
+IconElement e04 = make_icon(header(kKindIcon, 0x5570, {12, 54}, l05, 0x7), 5, entry<engine1_dial_egt>);
 Element* l04[] = {&e04.header, nullptr};
-IconElement e03 = make_icon(header(kKindIcon, 0x5570, {74, 8}, l04, 0x7), 5, engine2_dial_n1);
+IconElement e03 = make_icon(header(kKindIcon, 0x5570, {74, 8}, l04, 0x7), 5, entry<engine2_dial_n1>);
 Element* l03[] = {&e03.header, nullptr};
-IconElement e02 = make_icon(header(kKindIcon, 0x5570, {74, 54}, l03, 0x7), 5, engine2_dial_egt);
+IconElement e02 = make_icon(header(kKindIcon, 0x5570, {74, 54}, l03, 0x7), 5, entry<engine2_dial_egt>);
 Element* l02[] = {&e02.header, nullptr};
 StaticElement e01 = make_static(0x5500, {0, 0}, &gauge_ewd, l02, kFailures14, 0x7);
 Element* element_list[] = {&e01.header, nullptr};

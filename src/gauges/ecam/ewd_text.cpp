@@ -2,6 +2,7 @@
 // the two checklists in the left column, and the memo slots in the right.
 #include "gauges/ecam/ecam_messages.h"
 #include "gauges/ecam/ewd.h"
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"

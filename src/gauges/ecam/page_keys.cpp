@@ -1,11 +1,13 @@
 // "Page Keys": the ECAM control panel. It sends no key event: its keys choose
 // the system display's page, acknowledge the ECAM alerts, and its INTEG LT
 // knob switches the integral lighting of every gauge of the module.
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -21,18 +23,18 @@ double CORVANE_CALL key_light(Element* element) {
   return sd_page == Page ? 1.0 : 0.0;
 }
 
-constexpr IconElement light(uint32_t bitmap, Place at, ElementCallback callback) {
+constexpr IconElement light(uint32_t bitmap, Place at, Entry<ElementCallback> callback) {
   return make_icon(element_header(kKindIcon, bitmap, at, &gauge_page_keys, nullptr, nullptr, kFlags), 2, callback);
 }
 
-IconElement knob = light(0x5B10, {26, 27}, integ_lt_knob);
-IconElement eng_light = light(0x5B40, {56, 32}, key_light<1>);
-IconElement elec_light = light(0x5B50, {137, 32}, key_light<2>);
-IconElement hyd_light = light(0x5B70, {164, 32}, key_light<3>);
-IconElement fuel_light = light(0x5B60, {191, 32}, key_light<4>);
-IconElement door_light = light(0x5B80, {110, 52}, key_light<5>);
-IconElement wheel_light = light(0x5B90, {137, 52}, key_light<6>);
-IconElement fctl_light = light(0x5B30, {164, 52}, key_light<7>);
+IconElement knob = light(0x5B10, {26, 27}, entry<integ_lt_knob>);
+IconElement eng_light = light(0x5B40, {56, 32}, entry<key_light<1>>);
+IconElement elec_light = light(0x5B50, {137, 32}, entry<key_light<2>>);
+IconElement hyd_light = light(0x5B70, {164, 32}, entry<key_light<3>>);
+IconElement fuel_light = light(0x5B60, {191, 32}, entry<key_light<4>>);
+IconElement door_light = light(0x5B80, {110, 52}, entry<key_light<5>>);
+IconElement wheel_light = light(0x5B90, {137, 52}, entry<key_light<6>>);
+IconElement fctl_light = light(0x5B30, {164, 52}, entry<key_light<7>>);
 Element* background_children[] = {&knob.header,        &eng_light.header,  &elec_light.header,
                                   &hyd_light.header,   &fuel_light.header, &door_light.header,
                                   &wheel_light.header, &fctl_light.header, nullptr};
@@ -103,18 +105,18 @@ uint32_t CORVANE_CALL all(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(22, 25, 21, 21, kCursorClick, kMouseLeftClick, integ_lt),
-    child_area(83, 12, 26, 16, kCursorClick, kMouseLeftClick, to_config),
-    child_area(164, 12, 26, 16, kCursorClick, kMouseLeftClick, emer_canc),
-    child_area(56, 32, 26, 16, kCursorClick, kMouseLeftClick, page_key<1, 8>),
-    child_area(137, 32, 26, 16, kCursorClick, kMouseLeftClick, page_key<2, 0>),
-    child_area(191, 32, 26, 16, kCursorClick, kMouseLeftClick, page_key<4, 0>),
-    child_area(164, 32, 26, 16, kCursorClick, kMouseLeftClick, page_key<3, 0>),
-    child_area(110, 52, 26, 16, kCursorClick, kMouseLeftClick, page_key<5, 0>),
-    child_area(137, 52, 26, 16, kCursorClick, kMouseLeftClick, page_key<6, 0>),
-    child_area(164, 52, 26, 16, kCursorClick, kMouseLeftClick, page_key<7, 8>),
-    child_area(56, 72, 26, 16, kCursorClick, kMouseLeftClick, clr),
-    child_area(191, 52, 26, 16, kCursorClick, kMouseLeftClick, all),
+    child_area(22, 25, 21, 21, kCursorClick, kMouseLeftClick, entry<integ_lt>),
+    child_area(83, 12, 26, 16, kCursorClick, kMouseLeftClick, entry<to_config>),
+    child_area(164, 12, 26, 16, kCursorClick, kMouseLeftClick, entry<emer_canc>),
+    child_area(56, 32, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<1, 8>>),
+    child_area(137, 32, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<2, 0>>),
+    child_area(191, 32, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<4, 0>>),
+    child_area(164, 32, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<3, 0>>),
+    child_area(110, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<5, 0>>),
+    child_area(137, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<6, 0>>),
+    child_area(164, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<page_key<7, 8>>),
+    child_area(56, 72, 26, 16, kCursorClick, kMouseLeftClick, entry<clr>),
+    child_area(191, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<all>),
     end_area(),
 };
 

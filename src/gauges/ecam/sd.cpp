@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "gauges/ecam/sd_internal.h"
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
@@ -102,29 +103,29 @@ constexpr Element node(uint32_t kind, uint32_t bitmap, Place at, int index, uint
 }
 
 constexpr IconElement picture(uint32_t bitmap, int index) {
-  return make_icon(node(kKindIcon, bitmap, {0, 0}, index), 1, page_picture);
+  return make_icon(node(kKindIcon, bitmap, {0, 0}, index), 1, entry<page_picture>);
 }
 
-constexpr StringElement text(Place at, int index, int width, uint32_t chars, uint32_t colour, ElementCallback callback,
-                             uint32_t t1 = 0, uint32_t t2 = 0, uint32_t t3 = 0) {
+constexpr StringElement text(Place at, int index, int width, uint32_t chars, uint32_t colour,
+                             Entry<ElementCallback> callback, uint32_t t1 = 0, uint32_t t2 = 0, uint32_t t3 = 0) {
   return make_string(
       node(kKindString, kNoBitmap, at, index, kLit),
       StringSpec{{t1, t2, t3}, width, 11, colour, 0x000000, 0x5A5A5A, "Lucida Console", 400, 0x25, chars, callback});
 }
 
-constexpr IconElement icon(uint32_t bitmap, Place at, int index, uint32_t images, ElementCallback callback,
+constexpr IconElement icon(uint32_t bitmap, Place at, int index, uint32_t images, Entry<ElementCallback> callback,
                            uint32_t token) {
   return make_icon(node(kKindIcon, bitmap, at, index), images, callback, token);
 }
 
 constexpr NeedleElement needle(Place at, int index, uint32_t token, const NeedlePoint* points,
-                               ElementCallback callback) {
+                               Entry<ElementCallback> callback) {
   return make_needle(node(kKindNeedle, kNeedleBitmap, at, index, kLit, {0, 1}),
                      NeedleSpec{token, points, 3, kMaxTurnRate, callback});
 }
 
 constexpr SliderElement slider(uint32_t bitmap, Place at, int index, uint32_t token, double scale,
-                               ElementCallback callback) {
+                               Entry<ElementCallback> callback) {
   return make_slider(node(kKindSlider, bitmap, at, index), SliderSpec{0, 0.0, token, scale, nullptr, callback});
 }
 
@@ -144,90 +145,90 @@ StaticElement background = make_static(0x6000, {0, 0}, &gauge_sd, sd::links[0], 
 
 // HYD
 IconElement hyd_picture = picture(0x6170, 1);
-StringElement hyd_blue = text({8, 47}, 2, 24, 4, kGreen, hyd_pressure_text, 0x2DC);
-StringElement hyd_green = text({87, 47}, 3, 28, 4, kGreen, hyd_pressure_text, 0x2DE);
-SliderElement hyd_blue_level = slider(0x6180, {8, 90}, 4, 0x2DD, 0.45, hyd_quantity_slider);
-SliderElement hyd_green_level = slider(0x6180, {90, 90}, 5, 0x2DF, 0.45, hyd_quantity_slider);
+StringElement hyd_blue = text({8, 47}, 2, 24, 4, kGreen, entry<hyd_pressure_text>, 0x2DC);
+StringElement hyd_green = text({87, 47}, 3, 28, 4, kGreen, entry<hyd_pressure_text>, 0x2DE);
+SliderElement hyd_blue_level = slider(0x6180, {8, 90}, 4, 0x2DD, 0.45, entry<hyd_quantity_slider>);
+SliderElement hyd_green_level = slider(0x6180, {90, 90}, 5, 0x2DF, 0.45, entry<hyd_quantity_slider>);
 
 // CRUISE
 IconElement cruise_picture = picture(0x6160, 6);
-StringElement cruise_used1 = text({13, 20}, 7, 28, 4, kGreen, cruise_fuel_used1_text);
-StringElement cruise_used2 = text({87, 20}, 8, 28, 4, kGreen, cruise_fuel_used2_text);
-StringElement cruise_oil1 = text({27, 51}, 9, 14, 2, kGreen, cruise_oil_text, 0x95);
-StringElement cruise_oil2 = text({87, 51}, 10, 14, 2, kGreen, cruise_oil_text, 0xB8);
-StringElement cruise_cabin_altitude = text({150, 123}, 11, 28, 4, kGreen, cruise_cabin_altitude_text);
-StringElement cruise_cabin_vs = text({143, 101}, 12, 35, 5, kGreen, cruise_cabin_vs_text, 0x41);
+StringElement cruise_used1 = text({13, 20}, 7, 28, 4, kGreen, entry<cruise_fuel_used1_text>);
+StringElement cruise_used2 = text({87, 20}, 8, 28, 4, kGreen, entry<cruise_fuel_used2_text>);
+StringElement cruise_oil1 = text({27, 51}, 9, 14, 2, kGreen, entry<cruise_oil_text>, 0x95);
+StringElement cruise_oil2 = text({87, 51}, 10, 14, 2, kGreen, entry<cruise_oil_text>, 0xB8);
+StringElement cruise_cabin_altitude = text({150, 123}, 11, 28, 4, kGreen, entry<cruise_cabin_altitude_text>);
+StringElement cruise_cabin_vs = text({143, 101}, 12, 35, 5, kGreen, entry<cruise_cabin_vs_text>, 0x41);
 
 // WHEEL
 IconElement wheel_picture = picture(0x6140, 13);
-StringElement wheel_ground_speed = text({161, 3}, 14, 21, 3, kGreen, wheel_ground_speed_text, 0x227);
-StringElement wheel_brake1 = text({19, 88}, 15, 21, 3, kGreen, wheel_brake_text, 0x140);
-StringElement wheel_brake2 = text({50, 88}, 16, 21, 3, kGreen, wheel_brake_text, 0x140);
-StringElement wheel_brake3 = text({130, 88}, 17, 21, 3, kGreen, wheel_brake_text, 0x141);
-StringElement wheel_brake4 = text({159, 88}, 18, 21, 3, kGreen, wheel_brake_text, 0x141);
-IconElement wheel_release_left = icon(0x6150, {40, 100}, 19, 2, wheel_release_icon, 0x140);
-IconElement wheel_release_right = icon(0x6150, {149, 100}, 20, 2, wheel_release_icon, 0x141);
-IconElement wheel_gear_nose = icon(0x6100, {83, 21}, 21, 3, wheel_gear_icon, 0x14C);
-IconElement wheel_gear_left = icon(0x6100, {30, 49}, 22, 3, wheel_gear_icon, 0x14D);
-IconElement wheel_gear_right = icon(0x6100, {136, 49}, 23, 3, wheel_gear_icon, 0x14E);
-IconElement wheel_door_nose = icon(0x6110, {80, 11}, 24, 3, wheel_gear_door_icon, 0x14C);
-IconElement wheel_door_left = icon(0x6120, {24, 39}, 25, 3, wheel_gear_door_icon, 0x14D);
-IconElement wheel_door_right = icon(0x6130, {133, 39}, 26, 3, wheel_gear_door_icon, 0x14E);
+StringElement wheel_ground_speed = text({161, 3}, 14, 21, 3, kGreen, entry<wheel_ground_speed_text>, 0x227);
+StringElement wheel_brake1 = text({19, 88}, 15, 21, 3, kGreen, entry<wheel_brake_text>, 0x140);
+StringElement wheel_brake2 = text({50, 88}, 16, 21, 3, kGreen, entry<wheel_brake_text>, 0x140);
+StringElement wheel_brake3 = text({130, 88}, 17, 21, 3, kGreen, entry<wheel_brake_text>, 0x141);
+StringElement wheel_brake4 = text({159, 88}, 18, 21, 3, kGreen, entry<wheel_brake_text>, 0x141);
+IconElement wheel_release_left = icon(0x6150, {40, 100}, 19, 2, entry<wheel_release_icon>, 0x140);
+IconElement wheel_release_right = icon(0x6150, {149, 100}, 20, 2, entry<wheel_release_icon>, 0x141);
+IconElement wheel_gear_nose = icon(0x6100, {83, 21}, 21, 3, entry<wheel_gear_icon>, 0x14C);
+IconElement wheel_gear_left = icon(0x6100, {30, 49}, 22, 3, entry<wheel_gear_icon>, 0x14D);
+IconElement wheel_gear_right = icon(0x6100, {136, 49}, 23, 3, entry<wheel_gear_icon>, 0x14E);
+IconElement wheel_door_nose = icon(0x6110, {80, 11}, 24, 3, entry<wheel_gear_door_icon>, 0x14C);
+IconElement wheel_door_left = icon(0x6120, {24, 39}, 25, 3, entry<wheel_gear_door_icon>, 0x14D);
+IconElement wheel_door_right = icon(0x6130, {133, 39}, 26, 3, entry<wheel_gear_door_icon>, 0x14E);
 
 // DOOR/OXY
 IconElement door_picture = picture(0x60C0, 27);
-IconElement door_cabin = icon(0x60D0, {43, 24}, 28, 2, door_icon, 0x364);
-IconElement door_mark = icon(0x6190, {116, 24}, 29, 2, door_icon, 0x365);
-IconElement door_cargo = icon(0x61A0, {94, 117}, 30, 2, door_icon, 0x362);
+IconElement door_cabin = icon(0x60D0, {43, 24}, 28, 2, entry<door_icon>, 0x364);
+IconElement door_mark = icon(0x6190, {116, 24}, 29, 2, entry<door_icon>, 0x365);
+IconElement door_cargo = icon(0x61A0, {94, 117}, 30, 2, entry<door_icon>, 0x362);
 
 // FUEL
 IconElement fuel_picture = picture(0x60B0, 31);
-StringElement fuel_on_board = text({77, 17}, 32, 41, 6, kGreen, fuel_on_board_text, 0x12F, 0x130, 0x131);
-StringElement fuel_tank1 = text({6, 61}, 33, 34, 5, kAmber, fuel_tank_text, 0x125, 0x126);
-StringElement fuel_tank2 = text({44, 62}, 34, 34, 5, kAmber, fuel_tank_text, 0x123, 0x124);
-StringElement fuel_tank3 = text({81, 62}, 35, 34, 5, kAmber, fuel_tank_text, 0x121, 0x122);
-StringElement fuel_tank4 = text({118, 62}, 36, 34, 5, kAmber, fuel_tank_text, 0x129, 0x12A);
-StringElement fuel_tank5 = text({156, 61}, 37, 34, 5, kAmber, fuel_tank_text, 0x12B, 0x12C);
-IconElement fuel_valve_left = icon(0x60E0, {37, 11}, 38, 2, fuel_left_valve, 0x133);
-IconElement fuel_valve_right = icon(0x60E0, {152, 11}, 39, 2, fuel_right_valve, 0x133);
-IconElement fuel_valve_centre1 = icon(0x60E0, {83, 43}, 40, 2, fuel_centre_valve, 0x133);
-IconElement fuel_valve_centre2 = icon(0x60E0, {106, 43}, 41, 2, fuel_centre_valve, 0x133);
-IconElement fuel_crossfeed = icon(0x60F0, {94, 32}, 42, 2, fuel_crossfeed_icon, 0x134);
+StringElement fuel_on_board = text({77, 17}, 32, 41, 6, kGreen, entry<fuel_on_board_text>, 0x12F, 0x130, 0x131);
+StringElement fuel_tank1 = text({6, 61}, 33, 34, 5, kAmber, entry<fuel_tank_text>, 0x125, 0x126);
+StringElement fuel_tank2 = text({44, 62}, 34, 34, 5, kAmber, entry<fuel_tank_text>, 0x123, 0x124);
+StringElement fuel_tank3 = text({81, 62}, 35, 34, 5, kAmber, entry<fuel_tank_text>, 0x121, 0x122);
+StringElement fuel_tank4 = text({118, 62}, 36, 34, 5, kAmber, entry<fuel_tank_text>, 0x129, 0x12A);
+StringElement fuel_tank5 = text({156, 61}, 37, 34, 5, kAmber, entry<fuel_tank_text>, 0x12B, 0x12C);
+IconElement fuel_valve_left = icon(0x60E0, {37, 11}, 38, 2, entry<fuel_left_valve>, 0x133);
+IconElement fuel_valve_right = icon(0x60E0, {152, 11}, 39, 2, entry<fuel_right_valve>, 0x133);
+IconElement fuel_valve_centre1 = icon(0x60E0, {83, 43}, 40, 2, entry<fuel_centre_valve>, 0x133);
+IconElement fuel_valve_centre2 = icon(0x60E0, {106, 43}, 41, 2, entry<fuel_centre_valve>, 0x133);
+IconElement fuel_crossfeed = icon(0x60F0, {94, 32}, 42, 2, entry<fuel_crossfeed_icon>, 0x134);
 
 // ENG
 IconElement eng_picture = picture(0x60A0, 43);
-NeedleElement eng_oil_quantity1 = needle({38, 22}, 44, 0x95, oil_quantity1, eng_oil_quantity_needle);
-NeedleElement eng_oil_quantity2 = needle({99, 22}, 45, 0xB8, oil_quantity2, eng_oil_quantity_needle);
-StringElement eng_oil_quantity_text1 = text({38, 28}, 46, 28, 4, kGreen, eng_oil_quantity_text, 0x95);
-StringElement eng_oil_quantity_text2 = text({99, 28}, 47, 28, 4, kGreen, eng_oil_quantity_text, 0xB8);
-NeedleElement eng_oil_pressure1 = needle({38, 60}, 48, 0x232, oil_pressure1, eng_oil_pressure_needle);
-NeedleElement eng_oil_pressure2 = needle({99, 60}, 49, 0x23C, oil_pressure2, eng_oil_pressure_needle);
-StringElement eng_oil_pressure_text1 = text({37, 67}, 50, 28, 4, kGreen, eng_oil_pressure_text, 0x232);
-StringElement eng_oil_pressure_text2 = text({98, 67}, 51, 28, 4, kGreen, eng_oil_pressure_text, 0x23C);
-NeedleElement eng_n2_1 = needle({38, 115}, 52, 0x271, n2_1, eng_n2_needle);
-NeedleElement eng_n2_2 = needle({99, 115}, 53, 0x284, n2_2, eng_n2_needle);
-StringElement eng_vibration1 = text({140, 21}, 54, 28, 4, kGreen, eng_vibration_text, 0x282);
-StringElement eng_vibration2 = text({171, 21}, 55, 28, 4, kGreen, eng_vibration_text, 0x295);
+NeedleElement eng_oil_quantity1 = needle({38, 22}, 44, 0x95, oil_quantity1, entry<eng_oil_quantity_needle>);
+NeedleElement eng_oil_quantity2 = needle({99, 22}, 45, 0xB8, oil_quantity2, entry<eng_oil_quantity_needle>);
+StringElement eng_oil_quantity_text1 = text({38, 28}, 46, 28, 4, kGreen, entry<eng_oil_quantity_text>, 0x95);
+StringElement eng_oil_quantity_text2 = text({99, 28}, 47, 28, 4, kGreen, entry<eng_oil_quantity_text>, 0xB8);
+NeedleElement eng_oil_pressure1 = needle({38, 60}, 48, 0x232, oil_pressure1, entry<eng_oil_pressure_needle>);
+NeedleElement eng_oil_pressure2 = needle({99, 60}, 49, 0x23C, oil_pressure2, entry<eng_oil_pressure_needle>);
+StringElement eng_oil_pressure_text1 = text({37, 67}, 50, 28, 4, kGreen, entry<eng_oil_pressure_text>, 0x232);
+StringElement eng_oil_pressure_text2 = text({98, 67}, 51, 28, 4, kGreen, entry<eng_oil_pressure_text>, 0x23C);
+NeedleElement eng_n2_1 = needle({38, 115}, 52, 0x271, n2_1, entry<eng_n2_needle>);
+NeedleElement eng_n2_2 = needle({99, 115}, 53, 0x284, n2_2, entry<eng_n2_needle>);
+StringElement eng_vibration1 = text({140, 21}, 54, 28, 4, kGreen, entry<eng_vibration_text>, 0x282);
+StringElement eng_vibration2 = text({171, 21}, 55, 28, 4, kGreen, entry<eng_vibration_text>, 0x295);
 
 // ELEC
 IconElement elec_picture = picture(0x6090, 56);
-IconElement elec_load = icon(0x6070, {88, 15}, 57, 2, elec_load_icon, 0x2EF);
-StringElement elec_batt1 = text({45, 17}, 58, 28, 4, kWhite, elec_value_text, 0x2F0);
-StringElement elec_batt2 = text({118, 17}, 59, 28, 4, kWhite, elec_value_text, 0x2F5);
-StringElement elec_main_volts = text({19, 53}, 60, 28, 4, kWhite, elec_value_text, 0x2F1);
-StringElement elec_main_amps = text({19, 61}, 61, 28, 4, kWhite, elec_value_text, 0x2F2);
-StringElement elec_avionics = text({82, 56}, 62, 28, 4, kWhite, elec_value_text, 0x2F3);
-StringElement elec_batt_bus = text({147, 56}, 63, 28, 4, kWhite, elec_value_text, 0x2F7);
-StringElement elec_gen1 = text({45, 94}, 64, 28, 4, kWhite, elec_value_text, 0x2F9);
-StringElement elec_gen2 = text({118, 94}, 65, 28, 4, kWhite, elec_value_text, 0x2FB);
+IconElement elec_load = icon(0x6070, {88, 15}, 57, 2, entry<elec_load_icon>, 0x2EF);
+StringElement elec_batt1 = text({45, 17}, 58, 28, 4, kWhite, entry<elec_value_text>, 0x2F0);
+StringElement elec_batt2 = text({118, 17}, 59, 28, 4, kWhite, entry<elec_value_text>, 0x2F5);
+StringElement elec_main_volts = text({19, 53}, 60, 28, 4, kWhite, entry<elec_value_text>, 0x2F1);
+StringElement elec_main_amps = text({19, 61}, 61, 28, 4, kWhite, entry<elec_value_text>, 0x2F2);
+StringElement elec_avionics = text({82, 56}, 62, 28, 4, kWhite, entry<elec_value_text>, 0x2F3);
+StringElement elec_batt_bus = text({147, 56}, 63, 28, 4, kWhite, entry<elec_value_text>, 0x2F7);
+StringElement elec_gen1 = text({45, 94}, 64, 28, 4, kWhite, entry<elec_value_text>, 0x2F9);
+StringElement elec_gen2 = text({118, 94}, 65, 28, 4, kWhite, entry<elec_value_text>, 0x2FB);
 
 // F/CTL
 IconElement fctl_picture = picture(0x6020, 66);
-SliderElement fctl_left_elevator = slider(0x6030, {47, 102}, 67, 0x30E, 40.0, fctl_surface_slider);
-SliderElement fctl_right_elevator = slider(0x6030, {142, 102}, 68, 0x30E, 40.0, fctl_surface_slider);
-SliderElement fctl_left_aileron = slider(0x6030, {37, 52}, 69, 0x310, -40.0, fctl_surface_slider);
-SliderElement fctl_right_aileron = slider(0x6030, {152, 52}, 70, 0x310, 40.0, fctl_surface_slider);
-StringElement fctl_pitch_trim = text({81, 41}, 71, 36, 5, kGreen, fctl_pitch_trim_text, 0x30F);
+SliderElement fctl_left_elevator = slider(0x6030, {47, 102}, 67, 0x30E, 40.0, entry<fctl_surface_slider>);
+SliderElement fctl_right_elevator = slider(0x6030, {142, 102}, 68, 0x30E, 40.0, entry<fctl_surface_slider>);
+SliderElement fctl_left_aileron = slider(0x6030, {37, 52}, 69, 0x310, -40.0, entry<fctl_surface_slider>);
+SliderElement fctl_right_aileron = slider(0x6030, {152, 52}, 70, 0x310, 40.0, entry<fctl_surface_slider>);
+StringElement fctl_pitch_trim = text({81, 41}, 71, 36, 5, kGreen, entry<fctl_pitch_trim_text>, 0x30F);
 NeedleElement fctl_rudder = make_needle(node(kKindNeedle, 0x6040, {99, 56}, 72, kRudderFlags, {2, 5}),
                                         NeedleSpec{0x312, rudder_points, 3, 0, fctl_rudder_needle});
 MovingElement fctl_left_spoilers = make_moving(node(kKindMoving, 0x6050, {33, 7}, 73),

@@ -52,19 +52,19 @@ double CORVANE_CALL gross_weight(Element* element) {
 }
 
 constexpr StringElement strip_text(Place at, int width, int height, uint32_t chars, uint32_t token,
-                                   ElementCallback callback) {
+                                   Entry<ElementCallback> callback) {
   return make_string(
       element_header(kKindString, kNoBitmap, at, &gauge_sd_bottom, nullptr, kFailures14, 0x7),
       StringSpec{
           {token, 0, 0}, width, height, 0x00FF00, 0x000000, 0x5A5A5A, "Lucida Console", 400, 0x24, chars, callback});
 }
 
-StringElement tat = strip_text({28, 4}, 21, 10, 3, 0x15E, total_air_temperature);
-StringElement sat = strip_text({28, 17}, 21, 10, 3, 0x320, static_air_temperature);
-StringElement hours = strip_text({72, 11}, 22, 15, 2, 0x6, two_digits);
-StringElement minutes = strip_text({109, 15}, 14, 10, 2, 0x7, two_digits);
-StringElement zfw = strip_text({156, 4}, 42, 10, 6, 0, zero_fuel_weight);
-StringElement gw = strip_text({156, 17}, 42, 10, 6, 0, gross_weight);
+StringElement tat = strip_text({28, 4}, 21, 10, 3, 0x15E, entry<total_air_temperature>);
+StringElement sat = strip_text({28, 17}, 21, 10, 3, 0x320, entry<static_air_temperature>);
+StringElement hours = strip_text({72, 11}, 22, 15, 2, 0x6, entry<two_digits>);
+StringElement minutes = strip_text({109, 15}, 14, 10, 2, 0x7, entry<two_digits>);
+StringElement zfw = strip_text({156, 4}, 42, 10, 6, 0, entry<zero_fuel_weight>);
+StringElement gw = strip_text({156, 17}, 42, 10, 6, 0, entry<gross_weight>);
 Element* background_children[] = {&tat.header, &sat.header, &hours.header, &minutes.header,
                                   &zfw.header, &gw.header,  nullptr};
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "gauges/ecam/sd_internal.h"
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/numeric.h"
 #include "module/variables.h"

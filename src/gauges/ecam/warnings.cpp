@@ -65,10 +65,12 @@ double CORVANE_CALL master_caution_light(Element* /*element*/) {
   return static_cast<double>(master_caution);
 }
 
-IconElement caution_icon = make_icon(
-    element_header(kKindIcon, 0x4E00, {0, 36}, &gauge_warnings, nullptr, kFailures14, 0x1), 2, master_caution_light);
-IconElement warning_icon = make_icon(
-    element_header(kKindIcon, 0x4D00, {0, 0}, &gauge_warnings, nullptr, kFailures14, 0x1), 2, master_warning_light);
+IconElement caution_icon =
+    make_icon(element_header(kKindIcon, 0x4E00, {0, 36}, &gauge_warnings, nullptr, kFailures14, 0x1), 2,
+              entry<master_caution_light>);
+IconElement warning_icon =
+    make_icon(element_header(kKindIcon, 0x4D00, {0, 0}, &gauge_warnings, nullptr, kFailures14, 0x1), 2,
+              entry<master_warning_light>);
 Element* background_children[] = {&warning_icon.header, &caution_icon.header, nullptr};
 StaticElement background = make_static(0x4C00, {0, 0}, &gauge_warnings, background_children, nullptr, 0x1);
 Element* element_list[] = {&background.header, nullptr};

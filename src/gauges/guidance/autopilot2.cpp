@@ -16,6 +16,7 @@
 #include "module/numeric.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -98,13 +99,13 @@ double CORVANE_CALL altitude_knob(Element* element);
 double CORVANE_CALL vs_knob(Element* element);
 
 constexpr IconElement icon(uint32_t bitmap, Place at, const FailureEntry* failures, uint32_t images,
-                           ElementCallback callback, uint32_t token = 0) {
+                           Entry<ElementCallback> callback, uint32_t token = 0) {
   return make_icon(element_header(kKindIcon, bitmap, at, &gauge_autopilot2, nullptr, failures, 0x3), images, callback,
                    token);
 }
 
 constexpr StringElement window(Place at, uint32_t token1, uint32_t token2, int32_t box_width, uint32_t chars,
-                               ElementCallback callback) {
+                               Entry<ElementCallback> callback) {
   return make_string(element_header(kKindString, kNoBitmap, at, &gauge_autopilot2, nullptr, kFailures14, 0x3),
                      StringSpec{{token1, token2, 0},
                                 box_width,
@@ -119,30 +120,30 @@ constexpr StringElement window(Place at, uint32_t token1, uint32_t token2, int32
                                 callback});
 }
 
-IconElement step_ring_icon = icon(0x2C00, {248, 38}, nullptr, 2, alt_step_ring);
-IconElement ap_icon = icon(0x2400, {154, 52}, nullptr, 2, ap_light, 0x67);
-IconElement gps_icon = icon(0x2600, {197, 52}, nullptr, 2, gps_light, 0x350);
-IconElement athr_icon = icon(0x2800, {175, 76}, nullptr, 2, athr_light, 0x7B);
-IconElement heading_legend_icon = icon(0x2100, {78, 5}, kFailures14, 2, heading_legend);
-IconElement loc_icon = icon(0x2500, {74, 76}, nullptr, 2, plain_light, 0x70);
-IconElement appr_icon = icon(0x2700, {332, 76}, nullptr, 2, plain_light, 0x6F);
-IconElement lvl_icon = icon(0x2900, {110, 76}, nullptr, 2, plain_light, 0x68);
-IconElement heading_dot_icon = icon(0x2300, {112, 18}, kFailures14, 2, heading_hold_dot, 0x6A);
-IconElement course_dot_icon = icon(0x2300, {112, 18}, kFailures14, 2, course_hold_dot, 0x69);
-IconElement speed_dot_icon = icon(0x2300, {42, 18}, kFailures14, 2, speed_hold_dot, 0x73);
-IconElement mach_dot_icon = icon(0x2300, {42, 18}, kFailures14, 2, mach_hold_dot, 0x75);
-IconElement altitude_dot_icon = icon(0x2300, {284, 18}, kFailures14, 2, altitude_dot, 0x6C);
-IconElement speed_legend_icon = icon(0x2200, {9, 5}, kFailures14, 2, speed_legend);
-StringElement heading_string = window({80, 11}, 0x6B, 0x2D, 30, 3, heading_window);
-StringElement speed_string = window({10, 11}, 0x74, 0x76, 30, 3, speed_window);
-StringElement altitude_string = window({232, 11}, 0x6D, 0, 50, 5, altitude_window);
-StringElement vertical_speed_string = window({314, 11}, 0x78, 0, 50, 5, vertical_speed_window);
-IconElement altitude_legend_icon = icon(0x2A00, {256, 5}, kFailures14, 1, altitude_legend, 0x6C);
-IconElement mode_legend_icon = icon(0x2B00, {169, 15}, kFailures14, 2, mode_legend);
-IconElement heading_knob_icon = icon(0x2C10, {74, 43}, nullptr, 8, heading_knob);
-IconElement speed_knob_icon = icon(0x2C20, {21, 44}, nullptr, 2, speed_knob);
-IconElement altitude_knob_icon = icon(0x2C30, {255, 45}, nullptr, 2, altitude_knob);
-IconElement vs_knob_icon = icon(0x2C20, {332, 39}, nullptr, 2, vs_knob);
+IconElement step_ring_icon = icon(0x2C00, {248, 38}, nullptr, 2, entry<alt_step_ring>);
+IconElement ap_icon = icon(0x2400, {154, 52}, nullptr, 2, entry<ap_light>, 0x67);
+IconElement gps_icon = icon(0x2600, {197, 52}, nullptr, 2, entry<gps_light>, 0x350);
+IconElement athr_icon = icon(0x2800, {175, 76}, nullptr, 2, entry<athr_light>, 0x7B);
+IconElement heading_legend_icon = icon(0x2100, {78, 5}, kFailures14, 2, entry<heading_legend>);
+IconElement loc_icon = icon(0x2500, {74, 76}, nullptr, 2, entry<plain_light>, 0x70);
+IconElement appr_icon = icon(0x2700, {332, 76}, nullptr, 2, entry<plain_light>, 0x6F);
+IconElement lvl_icon = icon(0x2900, {110, 76}, nullptr, 2, entry<plain_light>, 0x68);
+IconElement heading_dot_icon = icon(0x2300, {112, 18}, kFailures14, 2, entry<heading_hold_dot>, 0x6A);
+IconElement course_dot_icon = icon(0x2300, {112, 18}, kFailures14, 2, entry<course_hold_dot>, 0x69);
+IconElement speed_dot_icon = icon(0x2300, {42, 18}, kFailures14, 2, entry<speed_hold_dot>, 0x73);
+IconElement mach_dot_icon = icon(0x2300, {42, 18}, kFailures14, 2, entry<mach_hold_dot>, 0x75);
+IconElement altitude_dot_icon = icon(0x2300, {284, 18}, kFailures14, 2, entry<altitude_dot>, 0x6C);
+IconElement speed_legend_icon = icon(0x2200, {9, 5}, kFailures14, 2, entry<speed_legend>);
+StringElement heading_string = window({80, 11}, 0x6B, 0x2D, 30, 3, entry<heading_window>);
+StringElement speed_string = window({10, 11}, 0x74, 0x76, 30, 3, entry<speed_window>);
+StringElement altitude_string = window({232, 11}, 0x6D, 0, 50, 5, entry<altitude_window>);
+StringElement vertical_speed_string = window({314, 11}, 0x78, 0, 50, 5, entry<vertical_speed_window>);
+IconElement altitude_legend_icon = icon(0x2A00, {256, 5}, kFailures14, 1, entry<altitude_legend>, 0x6C);
+IconElement mode_legend_icon = icon(0x2B00, {169, 15}, kFailures14, 2, entry<mode_legend>);
+IconElement heading_knob_icon = icon(0x2C10, {74, 43}, nullptr, 8, entry<heading_knob>);
+IconElement speed_knob_icon = icon(0x2C20, {21, 44}, nullptr, 2, entry<speed_knob>);
+IconElement altitude_knob_icon = icon(0x2C30, {255, 45}, nullptr, 2, entry<altitude_knob>);
+IconElement vs_knob_icon = icon(0x2C20, {332, 39}, nullptr, 2, entry<vs_knob>);
 
 Element* panel_children[] = {&step_ring_icon.header,
                              &ap_icon.header,
@@ -477,28 +478,28 @@ uint32_t CORVANE_CALL step_1000(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(154, 52, 26, 21, kCursorClick, kMouseLeftClick, ap_button),
-    child_area(175, 76, 26, 21, kCursorClick, kMouseLeftClick, nullptr, kEventAutothrust),
-    child_area(74, 76, 26, 16, kCursorClick, kMouseLeftClick, nullptr, kEventLoc),
-    child_area(332, 76, 26, 16, kCursorClick, kMouseLeftClick, nullptr, kEventAppr),
-    child_area(110, 76, 26, 16, kCursorClick, kMouseLeftClick, nullptr, kEventLevel),
-    child_area(338, 45, 13, 13, kCursorClick, kMouseLeftClick, nullptr, kEventVsPush),
-    child_area(328, 53, 30, 14, kCursorDecrease, kMouseLeftRepeat, vs_down),
-    child_area(328, 31, 30, 14, kCursorIncrease, kMouseLeftRepeat, vs_up),
-    child_area(197, 52, 26, 21, kCursorClick, kMouseLeftClick, gps_button),
-    child_area(182, 38, 13, 13, kCursorClick, kMouseLeftClick, mode_push),
-    child_area(93, 40, 15, 33, kCursorIncrease, kMouseLeftRepeat, heading_right),
-    child_area(66, 40, 15, 33, kCursorDecrease, kMouseLeftRepeat, heading_left),
-    child_area(81, 50, 13, 13, kCursorClick, kMouseLeftClick, heading_push),
-    child_area(2, 38, 13, 13, kCursorClick, kMouseLeftClick, spd_mach_push),
-    child_area(40, 40, 12, 33, kCursorIncrease, kMouseLeftRepeat, speed_right),
-    child_area(15, 40, 12, 33, kCursorDecrease, kMouseLeftRepeat, speed_left),
-    child_area(27, 50, 13, 13, kCursorClick, kMouseLeftClick, speed_push),
-    child_area(255, 45, 13, 13, kCursorClick, kMouseLeftClick, nullptr, kEventAltPush),
-    child_area(240, 38, 15, 32, kCursorDecrease, kMouseLeftRepeat, altitude_left),
-    child_area(268, 38, 15, 32, kCursorIncrease, kMouseLeftRepeat, altitude_right),
-    child_area(240, 30, 19, 8, kCursorClick, kMouseLeftClick, step_100),
-    child_area(268, 30, 16, 8, kCursorClick, kMouseLeftClick, step_1000),
+    child_area(154, 52, 26, 21, kCursorClick, kMouseLeftClick, entry<ap_button>),
+    child_area(175, 76, 26, 21, kCursorClick, kMouseLeftClick, {}, kEventAutothrust),
+    child_area(74, 76, 26, 16, kCursorClick, kMouseLeftClick, {}, kEventLoc),
+    child_area(332, 76, 26, 16, kCursorClick, kMouseLeftClick, {}, kEventAppr),
+    child_area(110, 76, 26, 16, kCursorClick, kMouseLeftClick, {}, kEventLevel),
+    child_area(338, 45, 13, 13, kCursorClick, kMouseLeftClick, {}, kEventVsPush),
+    child_area(328, 53, 30, 14, kCursorDecrease, kMouseLeftRepeat, entry<vs_down>),
+    child_area(328, 31, 30, 14, kCursorIncrease, kMouseLeftRepeat, entry<vs_up>),
+    child_area(197, 52, 26, 21, kCursorClick, kMouseLeftClick, entry<gps_button>),
+    child_area(182, 38, 13, 13, kCursorClick, kMouseLeftClick, entry<mode_push>),
+    child_area(93, 40, 15, 33, kCursorIncrease, kMouseLeftRepeat, entry<heading_right>),
+    child_area(66, 40, 15, 33, kCursorDecrease, kMouseLeftRepeat, entry<heading_left>),
+    child_area(81, 50, 13, 13, kCursorClick, kMouseLeftClick, entry<heading_push>),
+    child_area(2, 38, 13, 13, kCursorClick, kMouseLeftClick, entry<spd_mach_push>),
+    child_area(40, 40, 12, 33, kCursorIncrease, kMouseLeftRepeat, entry<speed_right>),
+    child_area(15, 40, 12, 33, kCursorDecrease, kMouseLeftRepeat, entry<speed_left>),
+    child_area(27, 50, 13, 13, kCursorClick, kMouseLeftClick, entry<speed_push>),
+    child_area(255, 45, 13, 13, kCursorClick, kMouseLeftClick, {}, kEventAltPush),
+    child_area(240, 38, 15, 32, kCursorDecrease, kMouseLeftRepeat, entry<altitude_left>),
+    child_area(268, 38, 15, 32, kCursorIncrease, kMouseLeftRepeat, entry<altitude_right>),
+    child_area(240, 30, 19, 8, kCursorClick, kMouseLeftClick, entry<step_100>),
+    child_area(268, 30, 16, 8, kCursorClick, kMouseLeftClick, entry<step_1000>),
     end_area(),
 };
 

@@ -13,6 +13,7 @@
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -59,17 +60,17 @@ double CORVANE_CALL item_light(Element* element);
 constexpr int32_t kItemFirstX = 7;
 constexpr int32_t kItemSpacing = 27;
 
-constexpr IconElement knob(Place at, ElementCallback callback) {
+constexpr IconElement knob(Place at, Entry<ElementCallback> callback) {
   return make_icon(element_header(kKindIcon, 0x3100, at, &gauge_fcu, nullptr, nullptr, 0x3), 6, callback, 0, 3);
 }
 constexpr IconElement item_button(uint32_t bitmap, int index) {
   return make_icon(
       element_header(kKindIcon, bitmap, {kItemFirstX + index * kItemSpacing, 7}, &gauge_fcu, nullptr, kFailures14, 0x3),
-      2, item_light);
+      2, entry<item_light>);
 }
 
-IconElement mode_knob_icon = knob({29, 50}, mode_knob);
-IconElement range_knob_icon = knob({102, 50}, range_knob);
+IconElement mode_knob_icon = knob({29, 50}, entry<mode_knob>);
+IconElement range_knob_icon = knob({102, 50}, entry<range_knob>);
 IconElement cstr_icon = item_button(0x3200, 0);
 IconElement wpt_icon = item_button(0x3300, 1);
 IconElement vord_icon = item_button(0x3400, 2);
@@ -195,15 +196,15 @@ uint32_t CORVANE_CALL toggle_arpt(uint32_t /*x*/, uint32_t /*y*/) { return toggl
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(7, 28, 33, 54, kCursorDecrease, kMouseLeftClick, mode_anticlockwise),
-    child_area(40, 28, 33, 54, kCursorIncrease, kMouseLeftClick, mode_clockwise),
-    child_area(80, 28, 33, 54, kCursorDecrease, kMouseLeftClick, range_anticlockwise),
-    child_area(113, 28, 33, 54, kCursorIncrease, kMouseLeftClick, range_clockwise),
-    child_area(7, 7, 26, 16, kCursorClick, kMouseLeftClick, toggle_cstr),
-    child_area(34, 7, 26, 16, kCursorClick, kMouseLeftClick, toggle_wpt),
-    child_area(61, 7, 26, 16, kCursorClick, kMouseLeftClick, toggle_vord),
-    child_area(88, 7, 26, 16, kCursorClick, kMouseLeftClick, toggle_ndb),
-    child_area(115, 7, 26, 16, kCursorClick, kMouseLeftClick, toggle_arpt),
+    child_area(7, 28, 33, 54, kCursorDecrease, kMouseLeftClick, entry<mode_anticlockwise>),
+    child_area(40, 28, 33, 54, kCursorIncrease, kMouseLeftClick, entry<mode_clockwise>),
+    child_area(80, 28, 33, 54, kCursorDecrease, kMouseLeftClick, entry<range_anticlockwise>),
+    child_area(113, 28, 33, 54, kCursorIncrease, kMouseLeftClick, entry<range_clockwise>),
+    child_area(7, 7, 26, 16, kCursorClick, kMouseLeftClick, entry<toggle_cstr>),
+    child_area(34, 7, 26, 16, kCursorClick, kMouseLeftClick, entry<toggle_wpt>),
+    child_area(61, 7, 26, 16, kCursorClick, kMouseLeftClick, entry<toggle_vord>),
+    child_area(88, 7, 26, 16, kCursorClick, kMouseLeftClick, entry<toggle_ndb>),
+    child_area(115, 7, 26, 16, kCursorClick, kMouseLeftClick, entry<toggle_arpt>),
     end_area(),
 };
 

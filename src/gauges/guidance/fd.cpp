@@ -12,6 +12,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -32,9 +33,9 @@ double CORVANE_CALL fd_light(Element* element);
 double CORVANE_CALL ls_light(Element* element);
 
 IconElement fd_icon =
-    make_icon(element_header(kKindIcon, 0x4100, {0, 0}, &gauge_fd, nullptr, kFailures14, 0x3), 2, fd_light);
+    make_icon(element_header(kKindIcon, 0x4100, {0, 0}, &gauge_fd, nullptr, kFailures14, 0x3), 2, entry<fd_light>);
 IconElement ls_icon =
-    make_icon(element_header(kKindIcon, 0x4200, {32, 0}, &gauge_fd, nullptr, kFailures14, 0x3), 2, ls_light);
+    make_icon(element_header(kKindIcon, 0x4200, {32, 0}, &gauge_fd, nullptr, kFailures14, 0x3), 2, entry<ls_light>);
 Element* panel_children[] = {&fd_icon.header, &ls_icon.header, nullptr};
 StaticElement background = make_static(0x4000, {0, 0}, &gauge_fd, panel_children, nullptr, 0x1);
 Element* element_list[] = {&background.header, nullptr};
@@ -71,8 +72,8 @@ uint32_t CORVANE_CALL ls_button(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(0xAD90),
-    child_area(0, 0, 26, 16, kCursorClick, kMouseLeftClick, fd_button),
-    child_area(32, 0, 26, 16, kCursorClick, kMouseLeftClick, ls_button),
+    child_area(0, 0, 26, 16, kCursorClick, kMouseLeftClick, entry<fd_button>),
+    child_area(32, 0, 26, 16, kCursorClick, kMouseLeftClick, entry<ls_button>),
     end_area(),
 };
 

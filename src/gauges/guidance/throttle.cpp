@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 
@@ -27,17 +29,17 @@ constexpr SliderElement lever(uint32_t bitmap, Place at, uint32_t token) {
   return make_slider(element_header(kKindSlider, bitmap, at, &gauge_throttle, nullptr, nullptr, 0x3),
                      SliderSpec{0, 0.0, token, kLeverPixelsPerUnit, nullptr, thrust_lever});
 }
-constexpr MovingElement trim(uint32_t bitmap, Place at, double range, ElementCallback callback) {
+constexpr MovingElement trim(uint32_t bitmap, Place at, double range, Entry<ElementCallback> callback) {
   return make_moving(element_header(kKindMoving, bitmap, at, &gauge_throttle, nullptr, nullptr, 0x3),
                      MovingSpec{0, 0.0, 0.0, 0x30F, -range, range, nullptr, callback});
 }
 
 SliderElement lever1 = lever(0x6310, {58, 88}, 0x22E);
 SliderElement lever2 = lever(0x6320, {104, 88}, 0x238);
-MovingElement trim_scale_left = trim(0x6330, {26, 14}, 13.1, trim_scale);
-MovingElement trim_scale_right = trim(0x6340, {154, 14}, 13.1, trim_scale);
-MovingElement trim_wheel_left = trim(0x6350, {0, 0}, 21.0, trim_wheel);
-MovingElement trim_wheel_right = trim(0x6360, {178, 0}, 21.0, trim_wheel);
+MovingElement trim_scale_left = trim(0x6330, {26, 14}, 13.1, entry<trim_scale>);
+MovingElement trim_scale_right = trim(0x6340, {154, 14}, 13.1, entry<trim_scale>);
+MovingElement trim_wheel_left = trim(0x6350, {0, 0}, 21.0, entry<trim_wheel>);
+MovingElement trim_wheel_right = trim(0x6360, {178, 0}, 21.0, entry<trim_wheel>);
 
 Element* pedestal_children[] = {&lever1.header,
                                 &lever2.header,

@@ -8,6 +8,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -21,7 +22,7 @@ double CORVANE_CALL battery_voltage_text(Element* element);
 
 constexpr IconElement push_button(int32_t x, int32_t y, uint32_t token) {
   return make_icon(element_header(kKindIcon, 0x4740, {x, y}, &gauge_ac_elec, nullptr, kFailures14, 0x3), 2,
-                   overhead_switch_light, token);
+                   entry<overhead_switch_light>, token);
 }
 
 constexpr StringElement voltage_window(int32_t x, int32_t y, uint32_t token) {
@@ -70,10 +71,10 @@ uint32_t CORVANE_CALL generator2_click(uint32_t /*x*/, uint32_t /*y*/) { return 
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(203, 25, 16, 16, kCursorClick, kMouseLeftClick, battery_click),
-    child_area(250, 25, 16, 16, kCursorClick, kMouseLeftClick, battery_click),
-    child_area(110, 93, 16, 16, kCursorClick, kMouseLeftClick, generator1_click),
-    child_area(352, 93, 16, 16, kCursorClick, kMouseLeftClick, generator2_click),
+    child_area(203, 25, 16, 16, kCursorClick, kMouseLeftClick, entry<battery_click>),
+    child_area(250, 25, 16, 16, kCursorClick, kMouseLeftClick, entry<battery_click>),
+    child_area(110, 93, 16, 16, kCursorClick, kMouseLeftClick, entry<generator1_click>),
+    child_area(352, 93, 16, 16, kCursorClick, kMouseLeftClick, entry<generator2_click>),
     end_area(),
 };
 

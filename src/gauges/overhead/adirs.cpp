@@ -10,6 +10,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 namespace {
@@ -24,16 +25,16 @@ double CORVANE_CALL adirs_latitude_text(Element* element);
 double CORVANE_CALL adirs_longitude_text(Element* element);
 double CORVANE_CALL elac1_light(Element* element);
 
-constexpr StringElement position_window(int32_t x, uint32_t token, ElementCallback callback) {
+constexpr StringElement position_window(int32_t x, uint32_t token, Entry<ElementCallback> callback) {
   return make_string(
       element_header(kKindString, kNoBitmap, {x, 14}, &gauge_adirs, nullptr, kFailures14, 0x3),
       StringSpec{{token, 0, 0}, 70, 13, 0x3287FF, 0x000000, 0x5A5A5A, "Quartz", 400, 0x25, 10, callback});
 }
 
-StringElement latitude = position_window(31, 0x47, adirs_latitude_text);
-StringElement longitude = position_window(129, 0x48, adirs_longitude_text);
-IconElement elac1 =
-    make_icon(element_header(kKindIcon, 0x4750, {134, 282}, &gauge_adirs, nullptr, kFailures14, 0x3), 2, elac1_light);
+StringElement latitude = position_window(31, 0x47, entry<adirs_latitude_text>);
+StringElement longitude = position_window(129, 0x48, entry<adirs_longitude_text>);
+IconElement elac1 = make_icon(element_header(kKindIcon, 0x4750, {134, 282}, &gauge_adirs, nullptr, kFailures14, 0x3), 2,
+                              entry<elac1_light>);
 
 Element* panel_list[] = {&latitude.header, &longitude.header, &elac1.header, nullptr};
 
@@ -81,7 +82,7 @@ uint32_t CORVANE_CALL elac1_click(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(133, 281, 16, 16, kCursorClick, kMouseLeftClick, elac1_click),
+    child_area(133, 281, 16, 16, kCursorClick, kMouseLeftClick, entry<elac1_click>),
     end_area(),
 };
 

@@ -4,6 +4,7 @@
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 namespace {

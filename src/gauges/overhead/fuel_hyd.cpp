@@ -10,6 +10,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -44,18 +45,19 @@ double CORVANE_CALL centre_pump_light(Element* element);
 double CORVANE_CALL right_pump_light(Element* element);
 double CORVANE_CALL crossfeed_light(Element* element);
 
-constexpr IconElement pump_button(int32_t x, ElementCallback light) {
+constexpr IconElement pump_button(int32_t x, Entry<ElementCallback> light) {
   return make_icon(element_header(kKindIcon, 0x4750, {x, 158}, &gauge_fuel_hyd, nullptr, kFailures14, 0x3), 4, light);
 }
 
-IconElement left_pump1 = pump_button(74, left_pump_light);
-IconElement left_pump2 = pump_button(104, left_pump_light);
-IconElement centre_pump1 = pump_button(215, centre_pump_light);
-IconElement centre_pump2 = pump_button(285, centre_pump_light);
-IconElement right_pump1 = pump_button(369, right_pump_light);
-IconElement right_pump2 = pump_button(399, right_pump_light);
-IconElement crossfeed = make_icon(
-    element_header(kKindIcon, 0x4760, {250, 123}, &gauge_fuel_hyd, nullptr, kFailures14, 0x3), 2, crossfeed_light);
+IconElement left_pump1 = pump_button(74, entry<left_pump_light>);
+IconElement left_pump2 = pump_button(104, entry<left_pump_light>);
+IconElement centre_pump1 = pump_button(215, entry<centre_pump_light>);
+IconElement centre_pump2 = pump_button(285, entry<centre_pump_light>);
+IconElement right_pump1 = pump_button(369, entry<right_pump_light>);
+IconElement right_pump2 = pump_button(399, entry<right_pump_light>);
+IconElement crossfeed =
+    make_icon(element_header(kKindIcon, 0x4760, {250, 123}, &gauge_fuel_hyd, nullptr, kFailures14, 0x3), 2,
+              entry<crossfeed_light>);
 
 Element* panel_list[] = {&left_pump1.header,  &left_pump2.header,  &centre_pump1.header, &centre_pump2.header,
                          &right_pump1.header, &right_pump2.header, &crossfeed.header,    nullptr};
@@ -161,13 +163,13 @@ uint32_t CORVANE_CALL crossfeed_toggle(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(74, 158, 16, 16, kCursorClick, kMouseLeftClick, left_pumps_click),
-    child_area(104, 158, 16, 16, kCursorClick, kMouseLeftClick, left_pumps_click),
-    child_area(215, 158, 16, 16, kCursorClick, kMouseLeftClick, centre_pumps_click),
-    child_area(285, 158, 16, 16, kCursorClick, kMouseLeftClick, centre_pumps_click),
-    child_area(369, 158, 16, 16, kCursorClick, kMouseLeftClick, right_pumps_click),
-    child_area(399, 158, 16, 16, kCursorClick, kMouseLeftClick, right_pumps_click),
-    child_area(250, 123, 16, 16, kCursorClick, kMouseLeftClick, crossfeed_toggle),
+    child_area(74, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<left_pumps_click>),
+    child_area(104, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<left_pumps_click>),
+    child_area(215, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<centre_pumps_click>),
+    child_area(285, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<centre_pumps_click>),
+    child_area(369, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<right_pumps_click>),
+    child_area(399, 158, 16, 16, kCursorClick, kMouseLeftClick, entry<right_pumps_click>),
+    child_area(250, 123, 16, 16, kCursorClick, kMouseLeftClick, entry<crossfeed_toggle>),
     end_area(),
 };
 

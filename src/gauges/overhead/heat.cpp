@@ -7,6 +7,7 @@
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -19,12 +20,12 @@ constexpr uint32_t kEventProbeHeat = 0x10142;
 
 constexpr IconElement push_button(int32_t x, int32_t y, uint32_t token) {
   return make_icon(element_header(kKindIcon, 0x4740, {x, y}, &gauge_heat, nullptr, kFailures14, 0x3), 2,
-                   overhead_switch_light, token);
+                   entry<overhead_switch_light>, token);
 }
 
 constexpr IconElement inactive_button(int32_t x, int32_t y) {
   return make_icon(element_header(kKindIcon, 0x4740, {x, y}, &gauge_heat, nullptr, nullptr, 0x3), 1,
-                   overhead_switch_light);
+                   entry<overhead_switch_light>);
 }
 
 IconElement wing = push_button(11, 24, 0x389);
@@ -54,10 +55,10 @@ uint32_t CORVANE_CALL probe_click(uint32_t /*x*/, uint32_t /*y*/) { return toggl
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(11, 24, 16, 16, kCursorClick, kMouseLeftClick, wing_click),
-    child_area(69, 24, 16, 16, kCursorClick, kMouseLeftClick, eng1_click),
-    child_area(98, 24, 16, 16, kCursorClick, kMouseLeftClick, eng2_click),
-    child_area(134, 24, 16, 16, kCursorClick, kMouseLeftClick, probe_click),
+    child_area(11, 24, 16, 16, kCursorClick, kMouseLeftClick, entry<wing_click>),
+    child_area(69, 24, 16, 16, kCursorClick, kMouseLeftClick, entry<eng1_click>),
+    child_area(98, 24, 16, 16, kCursorClick, kMouseLeftClick, entry<eng2_click>),
+    child_area(134, 24, 16, 16, kCursorClick, kMouseLeftClick, entry<probe_click>),
     end_area(),
 };
 

@@ -12,6 +12,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -37,7 +38,7 @@ double CORVANE_CALL seat_belt_icon(Element* element);
 double CORVANE_CALL no_smoking_icon(Element* element);
 
 constexpr IconElement light_switch(int32_t x, int32_t y, uint32_t token) {
-  return make_icon(element_header(kKindIcon, 0x4300, {x, y}, &gauge_lights, nullptr, nullptr, 0x3), 2, nullptr, token);
+  return make_icon(element_header(kKindIcon, 0x4300, {x, y}, &gauge_lights, nullptr, nullptr, 0x3), 2, {}, token);
 }
 
 IconElement strobe = light_switch(19, 23, 0xB);
@@ -46,18 +47,17 @@ IconElement wing = light_switch(87, 23, 0x26D);
 IconElement nav_logo = light_switch(121, 23, 0x26B);
 IconElement runway_turnoff = light_switch(19, 62, 0x26E);
 IconElement landing_left = make_icon(element_header(kKindIcon, 0x4500, {44, 58}, &gauge_lights, nullptr, nullptr, 0x3),
-                                     2, landing_light_switch, 0xE);
+                                     2, entry<landing_light_switch>, 0xE);
 IconElement landing_right = make_icon(element_header(kKindIcon, 0x4500, {90, 58}, &gauge_lights, nullptr, nullptr, 0x3),
-                                      2, landing_light_switch, 0xE);
+                                      2, entry<landing_light_switch>, 0xE);
 IconElement nose = light_switch(121, 62, 0x171);
 IconElement panel = light_switch(212, 23, 0xA);
 // The DOME switch is a fixed picture.
-IconElement dome =
-    make_icon(element_header(kKindIcon, 0x4300, {278, 23}, &gauge_lights, nullptr, nullptr, 0x3), 1, nullptr);
-IconElement seat_belts =
-    make_icon(element_header(kKindIcon, 0x4300, {212, 61}, &gauge_lights, nullptr, nullptr, 0x3), 2, seat_belt_icon);
-IconElement no_smoking =
-    make_icon(element_header(kKindIcon, 0x4300, {278, 61}, &gauge_lights, nullptr, nullptr, 0x3), 2, no_smoking_icon);
+IconElement dome = make_icon(element_header(kKindIcon, 0x4300, {278, 23}, &gauge_lights, nullptr, nullptr, 0x3), 1, {});
+IconElement seat_belts = make_icon(element_header(kKindIcon, 0x4300, {212, 61}, &gauge_lights, nullptr, nullptr, 0x3),
+                                   2, entry<seat_belt_icon>);
+IconElement no_smoking = make_icon(element_header(kKindIcon, 0x4300, {278, 61}, &gauge_lights, nullptr, nullptr, 0x3),
+                                   2, entry<no_smoking_icon>);
 
 Element* switch_list[] = {
     &strobe.header,       &beacon.header,        &wing.header, &nav_logo.header, &runway_turnoff.header,
@@ -124,16 +124,16 @@ uint32_t CORVANE_CALL no_smoking_click(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(),
-    child_area(15, 10, 30, 40, kCursorClick, kMouseLeftClick, strobe_click),
-    child_area(48, 10, 30, 40, kCursorClick, kMouseLeftClick, beacon_click),
-    child_area(83, 10, 30, 40, kCursorClick, kMouseLeftClick, wing_click),
-    child_area(117, 10, 30, 40, kCursorClick, kMouseLeftClick, nav_logo_click),
-    child_area(15, 48, 30, 40, kCursorClick, kMouseLeftClick, runway_turnoff_click),
-    child_area(44, 58, 68, 20, kCursorClick, kMouseLeftClick, landing_click),
-    child_area(117, 48, 30, 40, kCursorClick, kMouseLeftClick, nose_click),
-    child_area(205, 10, 30, 40, kCursorClick, kMouseLeftClick, panel_click),
-    child_area(205, 48, 30, 40, kCursorClick, kMouseLeftClick, seat_belts_click),
-    child_area(271, 48, 30, 40, kCursorClick, kMouseLeftClick, no_smoking_click),
+    child_area(15, 10, 30, 40, kCursorClick, kMouseLeftClick, entry<strobe_click>),
+    child_area(48, 10, 30, 40, kCursorClick, kMouseLeftClick, entry<beacon_click>),
+    child_area(83, 10, 30, 40, kCursorClick, kMouseLeftClick, entry<wing_click>),
+    child_area(117, 10, 30, 40, kCursorClick, kMouseLeftClick, entry<nav_logo_click>),
+    child_area(15, 48, 30, 40, kCursorClick, kMouseLeftClick, entry<runway_turnoff_click>),
+    child_area(44, 58, 68, 20, kCursorClick, kMouseLeftClick, entry<landing_click>),
+    child_area(117, 48, 30, 40, kCursorClick, kMouseLeftClick, entry<nose_click>),
+    child_area(205, 10, 30, 40, kCursorClick, kMouseLeftClick, entry<panel_click>),
+    child_area(205, 48, 30, 40, kCursorClick, kMouseLeftClick, entry<seat_belts_click>),
+    child_area(271, 48, 30, 40, kCursorClick, kMouseLeftClick, entry<no_smoking_click>),
     end_area(),
 };
 

@@ -2,6 +2,7 @@
 
 #include "module/elements.h"
 #include "module/variables.h"
+#include "shared/panel_lighting.h"
 
 namespace corvane {
 

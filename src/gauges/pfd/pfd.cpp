@@ -637,7 +637,7 @@ constexpr Element string_header(Place at, Element** children, uint32_t flags = k
 }
 
 constexpr StringSpec text_spec(uint32_t t1, uint32_t t2, uint32_t t3, int32_t width, int32_t height, uint32_t colour,
-                               uint32_t chars, ElementCallback callback) {
+                               uint32_t chars, Entry<ElementCallback> callback) {
   return StringSpec{{t1, t2, t3}, width, height, colour, kScreenBlack, 0, kFont, 400, 0x25, chars, callback};
 }
 
@@ -652,7 +652,7 @@ NeedleElement e68_bank = make_needle(header(kKindNeedle, 0x1160, {93, 100}, e69_
 Element* e68_list[] = {&e68_bank.header, nullptr};
 
 // 67: flight director frame in LS mode.
-IconElement e67_ls_frame = make_icon(header(kKindIcon, 0x1260, {64, 72}, e68_list), 1, ls_frame);
+IconElement e67_ls_frame = make_icon(header(kKindIcon, 0x1260, {64, 72}, e68_list), 1, entry<ls_frame>);
 Element* e67_list[] = {&e67_ls_frame.header, nullptr};
 
 // 62-66: flight director bars.
@@ -679,7 +679,8 @@ StringElement e61_radio_height =
 Element* e61_list[] = {&e61_radio_height.header, nullptr};
 
 // 60: flight-control symbol.
-IconElement e60_flight_control = make_icon(header(kKindIcon, 0x1210, {39, 77}, e61_list), 1, flight_control_symbol);
+IconElement e60_flight_control =
+    make_icon(header(kKindIcon, 0x1210, {39, 77}, e61_list), 1, entry<flight_control_symbol>);
 Element* e60_list[] = {&e60_flight_control.header, nullptr};
 
 // 59: attitude sphere.
@@ -690,7 +691,7 @@ Element* e59_list[] = {&e59_sphere.header, nullptr};
 
 // 53-58: altitude scale.
 StringElement e58_alt_hundreds =
-    make_string(string_header({152, 94}, e59_list), text_spec(0x4A, 0, 0, 23, 11, kGreen, 3, altitude_hundreds));
+    make_string(string_header({152, 94}, e59_list), text_spec(0x4A, 0, 0, 23, 11, kGreen, 3, entry<altitude_hundreds>));
 Element* e58_list[] = {&e58_alt_hundreds.header, nullptr};
 MovingElement e57_ground = make_moving(header(kKindMoving, 0x11B0, {150, 45}, e58_list),
                                        MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, nullptr, ground_reference});
@@ -731,65 +732,77 @@ MovingElement e48_heading_tape = make_moving(header(kKindMoving, 0x10F0, {46, 17
 Element* e48_list[] = {&e48_heading_tape.header, nullptr};
 
 // 39-47: speed scale.
-constexpr MovingSpec speed_spec(double y_min, double y_max, ElementCallback callback, uint32_t token = 0x3D) {
+constexpr MovingSpec speed_spec(double y_min, double y_max, Entry<ElementCallback> callback, uint32_t token = 0x3D) {
   return MovingSpec{0, 0.0, 0.0, token, y_min, y_max, nullptr, callback};
 }
 MovingElement e47_trend_up =
-    make_moving(header(kKindMoving, 0x11C0, {9, 45}, e48_list), speed_spec(0.0, kSpeedCentre, trend_up_arrow));
+    make_moving(header(kKindMoving, 0x11C0, {9, 45}, e48_list), speed_spec(0.0, kSpeedCentre, entry<trend_up_arrow>));
 Element* e47_list[] = {&e47_trend_up.header, nullptr};
-MovingElement e46_trend_down =
-    make_moving(header(kKindMoving, 0x11D0, {9, 101}, e47_list), speed_spec(-kSpeedCentre, 0.0, trend_down_arrow));
+MovingElement e46_trend_down = make_moving(header(kKindMoving, 0x11D0, {9, 101}, e47_list),
+                                           speed_spec(-kSpeedCentre, 0.0, entry<trend_down_arrow>));
 Element* e46_list[] = {&e46_trend_down.header, nullptr};
 MovingElement e45_max_speed =
-    make_moving(header(kKindMoving, 0x12E0, {9, 45}, e46_list), speed_spec(0.0, kSpeedWindow, max_speed_strip));
+    make_moving(header(kKindMoving, 0x12E0, {9, 45}, e46_list), speed_spec(0.0, kSpeedWindow, entry<max_speed_strip>));
 Element* e45_list[] = {&e45_max_speed.header, nullptr};
 MovingElement e44_speed_tape =
-    make_moving(header(kKindMoving, 0x10E0, {9, 45}, e45_list), speed_spec(600.0, 0.0, speed_tape));
+    make_moving(header(kKindMoving, 0x10E0, {9, 45}, e45_list), speed_spec(600.0, 0.0, entry<speed_tape>));
 Element* e44_list[] = {&e44_speed_tape.header, nullptr};
 MovingElement e43_flap_limit = make_moving(header(kKindMoving, 0x1140, {9, 45}, e44_list),
-                                           speed_spec(0.0, kSpeedWindow, flap_extension_strip, 0x3F));
+                                           speed_spec(0.0, kSpeedWindow, entry<flap_extension_strip>, 0x3F));
 Element* e43_list[] = {&e43_flap_limit.header, nullptr};
 MovingElement e42_lower_limit =
-    make_moving(header(kKindMoving, 0x1150, {9, 45}, e43_list), speed_spec(0.0, kSpeedWindow, lower_limit));
+    make_moving(header(kKindMoving, 0x1150, {9, 45}, e43_list), speed_spec(0.0, kSpeedWindow, entry<lower_limit>));
 Element* e42_list[] = {&e42_lower_limit.header, nullptr};
-MovingElement e41_lower_margin =
-    make_moving(header(kKindMoving, 0x1220, {9, 45}, e42_list), speed_spec(0.0, kSpeedWindow, lower_limit_margin));
+MovingElement e41_lower_margin = make_moving(header(kKindMoving, 0x1220, {9, 45}, e42_list),
+                                             speed_spec(0.0, kSpeedWindow, entry<lower_limit_margin>));
 Element* e41_list[] = {&e41_lower_margin.header, nullptr};
-MovingElement e40_target_selected =
-    make_moving(header(kKindMoving, 0x1120, {9, 45}, e41_list), speed_spec(0.0, kSpeedWindow, target_speed_selected));
+MovingElement e40_target_selected = make_moving(header(kKindMoving, 0x1120, {9, 45}, e41_list),
+                                                speed_spec(0.0, kSpeedWindow, entry<target_speed_selected>));
 Element* e40_list[] = {&e40_target_selected.header, nullptr};
-MovingElement e39_target_managed =
-    make_moving(header(kKindMoving, 0x1240, {9, 45}, e40_list), speed_spec(0.0, kSpeedWindow, target_speed_managed));
+MovingElement e39_target_managed = make_moving(header(kKindMoving, 0x1240, {9, 45}, e40_list),
+                                               speed_spec(0.0, kSpeedWindow, entry<target_speed_managed>));
 Element* e39_list[] = {&e39_target_managed.header, nullptr};
 
 // 27-38: vertical speed thousands digits, the six climbing ones then the six
 // descending ones.
-constexpr StringSpec digit_spec(ElementCallback callback) {
+constexpr StringSpec digit_spec(Entry<ElementCallback> callback) {
   return StringSpec{{0x41, 0, 0}, 8, 9, kGreen, kScreenBlack, 0, kFont, 400, 0x25, 1, callback};
 }
-StringElement e38_down6 = make_string(string_header({178, 143}, e39_list), digit_spec(vertical_speed_digit<6, false>));
+StringElement e38_down6 =
+    make_string(string_header({178, 143}, e39_list), digit_spec(entry<vertical_speed_digit<6, false>>));
 Element* e38_list[] = {&e38_down6.header, nullptr};
-StringElement e37_down5 = make_string(string_header({178, 139}, e38_list), digit_spec(vertical_speed_digit<5, false>));
+StringElement e37_down5 =
+    make_string(string_header({178, 139}, e38_list), digit_spec(entry<vertical_speed_digit<5, false>>));
 Element* e37_list[] = {&e37_down5.header, nullptr};
-StringElement e36_down4 = make_string(string_header({178, 135}, e37_list), digit_spec(vertical_speed_digit<4, false>));
+StringElement e36_down4 =
+    make_string(string_header({178, 135}, e37_list), digit_spec(entry<vertical_speed_digit<4, false>>));
 Element* e36_list[] = {&e36_down4.header, nullptr};
-StringElement e35_down3 = make_string(string_header({178, 132}, e36_list), digit_spec(vertical_speed_digit<3, false>));
+StringElement e35_down3 =
+    make_string(string_header({178, 132}, e36_list), digit_spec(entry<vertical_speed_digit<3, false>>));
 Element* e35_list[] = {&e35_down3.header, nullptr};
-StringElement e34_down2 = make_string(string_header({178, 127}, e35_list), digit_spec(vertical_speed_digit<2, false>));
+StringElement e34_down2 =
+    make_string(string_header({178, 127}, e35_list), digit_spec(entry<vertical_speed_digit<2, false>>));
 Element* e34_list[] = {&e34_down2.header, nullptr};
-StringElement e33_down1 = make_string(string_header({178, 112}, e34_list), digit_spec(vertical_speed_digit<1, false>));
+StringElement e33_down1 =
+    make_string(string_header({178, 112}, e34_list), digit_spec(entry<vertical_speed_digit<1, false>>));
 Element* e33_list[] = {&e33_down1.header, nullptr};
-StringElement e32_up6 = make_string(string_header({178, 51}, e33_list), digit_spec(vertical_speed_digit<6, true>));
+StringElement e32_up6 =
+    make_string(string_header({178, 51}, e33_list), digit_spec(entry<vertical_speed_digit<6, true>>));
 Element* e32_list[] = {&e32_up6.header, nullptr};
-StringElement e31_up5 = make_string(string_header({178, 55}, e32_list), digit_spec(vertical_speed_digit<5, true>));
+StringElement e31_up5 =
+    make_string(string_header({178, 55}, e32_list), digit_spec(entry<vertical_speed_digit<5, true>>));
 Element* e31_list[] = {&e31_up5.header, nullptr};
-StringElement e30_up4 = make_string(string_header({178, 58}, e31_list), digit_spec(vertical_speed_digit<4, true>));
+StringElement e30_up4 =
+    make_string(string_header({178, 58}, e31_list), digit_spec(entry<vertical_speed_digit<4, true>>));
 Element* e30_list[] = {&e30_up4.header, nullptr};
-StringElement e29_up3 = make_string(string_header({178, 62}, e30_list), digit_spec(vertical_speed_digit<3, true>));
+StringElement e29_up3 =
+    make_string(string_header({178, 62}, e30_list), digit_spec(entry<vertical_speed_digit<3, true>>));
 Element* e29_list[] = {&e29_up3.header, nullptr};
-StringElement e28_up2 = make_string(string_header({178, 65}, e29_list), digit_spec(vertical_speed_digit<2, true>));
+StringElement e28_up2 =
+    make_string(string_header({178, 65}, e29_list), digit_spec(entry<vertical_speed_digit<2, true>>));
 Element* e28_list[] = {&e28_up2.header, nullptr};
-StringElement e27_up1 = make_string(string_header({178, 74}, e28_list), digit_spec(vertical_speed_digit<1, true>));
+StringElement e27_up1 =
+    make_string(string_header({178, 74}, e28_list), digit_spec(entry<vertical_speed_digit<1, true>>));
 Element* e27_list[] = {&e27_up1.header, nullptr};
 
 // 24-26: vertical speed scale.
@@ -808,74 +821,75 @@ Element* e24_list[] = {&e24_vs_needle.header, nullptr};
 
 // 11-23: flight mode annunciator.
 StringElement e23_thrust_line1 =
-    make_string(string_header({8, 0}, e24_list), text_spec(0x73, 0x75, 0, 35, 11, kGreen, 5, thrust_mode_line1));
+    make_string(string_header({8, 0}, e24_list), text_spec(0x73, 0x75, 0, 35, 11, kGreen, 5, entry<thrust_mode_line1>));
 Element* e23_list[] = {&e23_thrust_line1.header, nullptr};
-StringElement e22_thrust_line2 =
-    make_string(string_header({12, 15}, e23_list), text_spec(0x73, 0x75, 0, 28, 11, kWhite, 4, thrust_mode_line2));
+StringElement e22_thrust_line2 = make_string(string_header({12, 15}, e23_list),
+                                             text_spec(0x73, 0x75, 0, 28, 11, kWhite, 4, entry<thrust_mode_line2>));
 Element* e22_list[] = {&e22_thrust_line2.header, nullptr};
-IconElement e21_thrust_box = make_icon(header(kKindIcon, 0x12C0, {0, 0}, e22_list), 1, thrust_mode_box, 0x75);
+IconElement e21_thrust_box = make_icon(header(kKindIcon, 0x12C0, {0, 0}, e22_list), 1, entry<thrust_mode_box>, 0x75);
 Element* e21_list[] = {&e21_thrust_box.header, nullptr};
 StringElement e20_alt_mode =
-    make_string(string_header({58, 0}, e21_list), text_spec(0x6C, 0, 0, 21, 11, kGreen, 3, altitude_mode));
+    make_string(string_header({58, 0}, e21_list), text_spec(0x6C, 0, 0, 21, 11, kGreen, 3, entry<altitude_mode>));
 Element* e20_list[] = {&e20_alt_mode.header, nullptr};
 StringElement e19_lateral_mode =
-    make_string(string_header({97, 0}, e20_list), text_spec(0x6A, 0x68, 0x69, 21, 11, kGreen, 3, lateral_mode));
+    make_string(string_header({97, 0}, e20_list), text_spec(0x6A, 0x68, 0x69, 21, 11, kGreen, 3, entry<lateral_mode>));
 Element* e19_list[] = {&e19_lateral_mode.header, nullptr};
 StringElement e18_cat2 =
-    make_string(string_header({129, 0}, e19_list), text_spec(0, 0, 0, 35, 11, kWhite, 5, approach_capability));
+    make_string(string_header({129, 0}, e19_list), text_spec(0, 0, 0, 35, 11, kWhite, 5, entry<approach_capability>));
 Element* e18_list[] = {&e18_cat2.header, nullptr};
-StringElement e17_dh_label =
-    make_string(string_header({129, 20}, e18_list), text_spec(0x266, 0, 0, 14, 11, kWhite, 2, decision_height_label));
+StringElement e17_dh_label = make_string(string_header({129, 20}, e18_list),
+                                         text_spec(0x266, 0, 0, 14, 11, kWhite, 2, entry<decision_height_label>));
 Element* e17_list[] = {&e17_dh_label.header, nullptr};
 StringElement e16_dh_value = make_string(string_header({143, 20}, e17_list),
-                                         text_spec(0x267, 0x266, 0, 21, 11, kCyan, 3, decision_height_value));
+                                         text_spec(0x267, 0x266, 0, 21, 11, kCyan, 3, entry<decision_height_value>));
 Element* e16_list[] = {&e16_dh_value.header, nullptr};
 StringElement e15_ap1 =
-    make_string(string_header({180, 0}, e16_list), text_spec(0x67, 0, 0, 21, 11, kWhite, 3, autopilot_engaged));
+    make_string(string_header({180, 0}, e16_list), text_spec(0x67, 0, 0, 21, 11, kWhite, 3, entry<autopilot_engaged>));
 Element* e15_list[] = {&e15_ap1.header, nullptr};
 StringElement e14_fd =
-    make_string(string_header({175, 10}, e15_list), text_spec(0, 0, 0, 28, 11, kWhite, 4, director_mode));
+    make_string(string_header({175, 10}, e15_list), text_spec(0, 0, 0, 28, 11, kWhite, 4, entry<director_mode>));
 Element* e14_list[] = {&e14_fd.header, nullptr};
-StringElement e13_athr =
-    make_string(string_header({173, 20}, e14_list), text_spec(0x7B, 0, 0, 35, 11, kWhite, 5, autothrust_engaged));
+StringElement e13_athr = make_string(string_header({173, 20}, e14_list),
+                                     text_spec(0x7B, 0, 0, 35, 11, kWhite, 5, entry<autothrust_engaged>));
 Element* e13_list[] = {&e13_athr.header, nullptr};
 StringElement e12_loc =
-    make_string(string_header({97, 20}, e13_list), text_spec(0x70, 0, 0, 21, 11, kGreen, 3, localizer_mode));
+    make_string(string_header({97, 20}, e13_list), text_spec(0x70, 0, 0, 21, 11, kGreen, 3, entry<localizer_mode>));
 Element* e12_list[] = {&e12_loc.header, nullptr};
 StringElement e11_gs =
-    make_string(string_header({58, 20}, e12_list), text_spec(0x6F, 0, 0, 21, 11, kGreen, 3, glide_slope_mode));
+    make_string(string_header({58, 20}, e12_list), text_spec(0x6F, 0, 0, 21, 11, kGreen, 3, entry<glide_slope_mode>));
 Element* e11_list[] = {&e11_gs.header, nullptr};
 
 // 8-10: Mach number, numeric target speed and altitude.
-StringElement e10_target_alt =
-    make_string(string_header({152, 30}, e11_list), text_spec(0x6D, 0, 0, 35, 11, kCyan, 5, target_altitude_text));
+StringElement e10_target_alt = make_string(string_header({152, 30}, e11_list),
+                                           text_spec(0x6D, 0, 0, 35, 11, kCyan, 5, entry<target_altitude_text>));
 Element* e10_list[] = {&e10_target_alt.header, nullptr};
 StringElement e9_target_speed =
-    make_string(string_header({13, 30}, e10_list), text_spec(0x74, 0, 0, 21, 11, kCyan, 3, target_speed_text));
+    make_string(string_header({13, 30}, e10_list), text_spec(0x74, 0, 0, 21, 11, kCyan, 3, entry<target_speed_text>));
 Element* e9_list[] = {&e9_target_speed.header, nullptr};
 StringElement e8_mach =
-    make_string(string_header({13, 160}, e9_list), text_spec(0x40, 0, 0, 21, 11, kGreen, 3, mach_number));
+    make_string(string_header({13, 160}, e9_list), text_spec(0x40, 0, 0, 21, 11, kGreen, 3, entry<mach_number>));
 Element* e8_list[] = {&e8_mach.header, nullptr};
 
 // 6-7: approach frequency and identifier.
-StringElement e7_approach_ident =
-    make_string(string_header({5, 175}, e8_list), text_spec(0x35D, 0, 0, 50, 8, kMagenta, 10, approach_identifier));
+StringElement e7_approach_ident = make_string(string_header({5, 175}, e8_list),
+                                              text_spec(0x35D, 0, 0, 50, 8, kMagenta, 10, entry<approach_identifier>));
 Element* e7_list[] = {&e7_approach_ident.header, nullptr};
 StringElement e6_approach_freq =
-    make_string(string_header({5, 183}, e7_list), text_spec(0x18, 0, 0, 30, 8, kMagenta, 6, approach_frequency));
+    make_string(string_header({5, 183}, e7_list), text_spec(0x18, 0, 0, 30, 8, kMagenta, 6, entry<approach_frequency>));
 Element* e6_list[] = {&e6_approach_freq.header, nullptr};
 
 // 3-5: barometric reference.
 StringElement e5_baro_setting =
-    make_string(string_header({155, 175}, e6_list), text_spec(0x4B, 0x4C, 0, 42, 11, kCyan, 6, baro_setting));
+    make_string(string_header({155, 175}, e6_list), text_spec(0x4B, 0x4C, 0, 42, 11, kCyan, 6, entry<baro_setting>));
 Element* e5_list[] = {&e5_baro_setting.header, nullptr};
-StringElement e4_qnh = make_string(string_header({165, 185}, e5_list), text_spec(0, 0, 0, 21, 11, kCyan, 3, qnh_label));
+StringElement e4_qnh =
+    make_string(string_header({165, 185}, e5_list), text_spec(0, 0, 0, 21, 11, kCyan, 3, entry<qnh_label>));
 Element* e4_list[] = {&e4_qnh.header, nullptr};
-IconElement e3_std_box = make_icon(header(kKindIcon, 0x11A0, {160, 180}, e4_list), 1, std_box);
+IconElement e3_std_box = make_icon(header(kKindIcon, 0x11A0, {160, 180}, e4_list), 1, entry<std_box>);
 Element* e3_list[] = {&e3_std_box.header, nullptr};
 
 // 1-2: background and frame overlay.
-IconElement e2_frame = make_icon(header(kKindIcon, 0x10B0, {0, 0}, e3_list), 1, nullptr);
+IconElement e2_frame = make_icon(header(kKindIcon, 0x10B0, {0, 0}, e3_list), 1, {});
 Element* e2_list[] = {&e2_frame.header, nullptr};
 StaticElement e1_background = make_static(0x10A0, {0, 0}, &gauge_pfd, e2_list, kFailures14, 0x5);
 Element* element_list[] = {&e1_background.header, nullptr};

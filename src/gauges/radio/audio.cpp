@@ -12,6 +12,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -147,14 +148,14 @@ constexpr Element icon_header(uint32_t bitmap, Place at) {
   return element_header(kKindIcon, bitmap, at, &gauge_audio, nullptr, kFailures14, 0x3);
 }
 
-IconElement com1_knob = make_icon(icon_header(0x4F70, {18, 80}), 2, audio_com1_knob);
-IconElement com2_knob = make_icon(icon_header(0x4F80, {48, 80}), 2, audio_com2_knob);
-IconElement nav1_knob = make_icon(icon_header(0x4F90, {78, 80}), 2, audio_receiver_knob, 0x36D);
-IconElement nav2_knob = make_icon(icon_header(0x4FA0, {108, 80}), 2, audio_receiver_knob, 0x36E);
-IconElement adf_knob = make_icon(icon_header(0x4FA0, {138, 80}), 2, audio_receiver_knob, 0x370);
-IconElement markers_knob = make_icon(icon_header(0x4FA0, {168, 80}), 2, audio_receiver_knob, 0x371);
-IconElement voice_light = make_icon(icon_header(0x4F50, {59, 50}), 2, audio_voice_light);
-IconElement reset_light = make_icon(icon_header(0x4F60, {88, 50}), 2, audio_reset_light);
+IconElement com1_knob = make_icon(icon_header(0x4F70, {18, 80}), 2, entry<audio_com1_knob>);
+IconElement com2_knob = make_icon(icon_header(0x4F80, {48, 80}), 2, entry<audio_com2_knob>);
+IconElement nav1_knob = make_icon(icon_header(0x4F90, {78, 80}), 2, entry<audio_receiver_knob>, 0x36D);
+IconElement nav2_knob = make_icon(icon_header(0x4FA0, {108, 80}), 2, entry<audio_receiver_knob>, 0x36E);
+IconElement adf_knob = make_icon(icon_header(0x4FA0, {138, 80}), 2, entry<audio_receiver_knob>, 0x370);
+IconElement markers_knob = make_icon(icon_header(0x4FA0, {168, 80}), 2, entry<audio_receiver_knob>, 0x371);
+IconElement voice_light = make_icon(icon_header(0x4F50, {59, 50}), 2, entry<audio_voice_light>);
+IconElement reset_light = make_icon(icon_header(0x4F60, {88, 50}), 2, entry<audio_reset_light>);
 
 Element* panel_elements[] = {&com1_knob.header,   &com2_knob.header,   &nav1_knob.header,
                              &nav2_knob.header,   &adf_knob.header,    &markers_knob.header,
@@ -165,14 +166,14 @@ Element* element_list[] = {&background.header, nullptr};
 
 MouseArea mouse_areas[] = {
     parent_area(0xA70A),
-    child_area(18, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_com1_click),
-    child_area(48, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_com2_click),
-    child_area(78, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_toggle_click<kEventNav1Audio>),
-    child_area(108, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_toggle_click<kEventNav2Audio>),
-    child_area(138, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_toggle_click<kEventAdfAudio>),
-    child_area(168, 80, 19, 19, kCursorClick, kMouseLeftClick, audio_toggle_click<kEventMarkerAudio>),
-    child_area(59, 50, 26, 16, kCursorClick, kMouseLeftClick, audio_voice_click),
-    child_area(88, 50, 26, 16, kCursorClick, kMouseLeftClick, audio_reset_click),
+    child_area(18, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_com1_click>),
+    child_area(48, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_com2_click>),
+    child_area(78, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_toggle_click<kEventNav1Audio>>),
+    child_area(108, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_toggle_click<kEventNav2Audio>>),
+    child_area(138, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_toggle_click<kEventAdfAudio>>),
+    child_area(168, 80, 19, 19, kCursorClick, kMouseLeftClick, entry<audio_toggle_click<kEventMarkerAudio>>),
+    child_area(59, 50, 26, 16, kCursorClick, kMouseLeftClick, entry<audio_voice_click>),
+    child_area(88, 50, 26, 16, kCursorClick, kMouseLeftClick, entry<audio_reset_click>),
     end_area(),
 };
 

@@ -12,6 +12,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -230,7 +231,7 @@ uint32_t CORVANE_CALL radio_switch_click(uint32_t /*x*/, uint32_t /*y*/) {
   return 1;
 }
 
-constexpr StringSpec display_spec(ElementCallback callback) {
+constexpr StringSpec display_spec(Entry<ElementCallback> callback) {
   return StringSpec{{0, 0, 0}, 72, 14, kAmber, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 7, callback};
 }
 
@@ -240,17 +241,17 @@ constexpr Element icon_header(uint32_t bitmap, Place at, const FailureEntry* fai
 
 StringElement active_display =
     make_string(element_header(kKindString, kNoBitmap, {19, 11}, &gauge_radio, nullptr, kFailures14, 0x3),
-                display_spec(radio_active_text));
+                display_spec(entry<radio_active_text>));
 StringElement standby_display =
     make_string(element_header(kKindString, kNoBitmap, {131, 11}, &gauge_radio, nullptr, kFailures14, 0x3),
-                display_spec(radio_standby_text));
-IconElement com1_light = make_icon(icon_header(0x1E00, {11, 52}, kFailures14), 2, radio_mode_light<0>);
-IconElement com2_light = make_icon(icon_header(0x1F20, {73, 52}, kFailures14), 2, radio_mode_light<1>);
-IconElement nav1_light = make_icon(icon_header(0x1B00, {11, 34}, nullptr), 2, radio_mode_light<2>);
-IconElement nav2_light = make_icon(icon_header(0x1C00, {42, 34}, nullptr), 2, radio_mode_light<3>);
-IconElement adf_light = make_icon(icon_header(0x1D00, {73, 34}, kFailures14), 2, radio_mode_light<4>);
-IconElement sel_light = make_icon(icon_header(0x1F10, {48, 53}, kFailures14), 2, radio_sel_light);
-IconElement panel_switch = make_icon(icon_header(0x1F00, {192, 79}, nullptr), 2, radio_switch_icon, 0x2E4);
+                display_spec(entry<radio_standby_text>));
+IconElement com1_light = make_icon(icon_header(0x1E00, {11, 52}, kFailures14), 2, entry<radio_mode_light<0>>);
+IconElement com2_light = make_icon(icon_header(0x1F20, {73, 52}, kFailures14), 2, entry<radio_mode_light<1>>);
+IconElement nav1_light = make_icon(icon_header(0x1B00, {11, 34}, nullptr), 2, entry<radio_mode_light<2>>);
+IconElement nav2_light = make_icon(icon_header(0x1C00, {42, 34}, nullptr), 2, entry<radio_mode_light<3>>);
+IconElement adf_light = make_icon(icon_header(0x1D00, {73, 34}, kFailures14), 2, entry<radio_mode_light<4>>);
+IconElement sel_light = make_icon(icon_header(0x1F10, {48, 53}, kFailures14), 2, entry<radio_sel_light>);
+IconElement panel_switch = make_icon(icon_header(0x1F00, {192, 79}, nullptr), 2, entry<radio_switch_icon>, 0x2E4);
 
 Element* panel_elements[] = {
     &active_display.header, &standby_display.header, &com1_light.header, &com2_light.header,   &nav1_light.header,
@@ -261,18 +262,18 @@ Element* element_list[] = {&background.header, nullptr};
 
 MouseArea mouse_areas[] = {
     parent_area(0xA127),
-    child_area(97, 9, 28, 20, kCursorClick, kMouseLeftClick, radio_transfer_click),
-    child_area(11, 52, 26, 16, kCursorClick, kMouseLeftClick, radio_mode_click<kModeCom1>),
-    child_area(73, 52, 26, 16, kCursorClick, kMouseLeftClick, radio_mode_click<1>),
-    child_area(11, 34, 26, 16, kCursorClick, kMouseLeftClick, radio_mode_click<kModeNav1>),
-    child_area(42, 34, 26, 16, kCursorClick, kMouseLeftClick, radio_mode_click<kModeNav2>),
-    child_area(73, 34, 26, 16, kCursorClick, kMouseLeftClick, radio_mode_click<kModeAdf>),
-    child_area(150, 38, 20, 13, kCursorDecrease, kMouseLeftRepeat, radio_outer_decrement),
-    child_area(170, 38, 20, 13, kCursorIncrease, kMouseLeftRepeat, radio_outer_increment),
-    child_area(150, 51, 20, 14, kCursorDecrease, kMouseLeftRepeat, radio_inner_decrement),
-    child_area(170, 51, 20, 14, kCursorIncrease, kMouseLeftRepeat, radio_inner_increment),
-    child_area(48, 53, 15, 15, kCursorClick, kMouseLeftClick, radio_sel_click),
-    child_area(192, 79, 11, 21, kCursorClick, kMouseLeftClick, radio_switch_click),
+    child_area(97, 9, 28, 20, kCursorClick, kMouseLeftClick, entry<radio_transfer_click>),
+    child_area(11, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<radio_mode_click<kModeCom1>>),
+    child_area(73, 52, 26, 16, kCursorClick, kMouseLeftClick, entry<radio_mode_click<1>>),
+    child_area(11, 34, 26, 16, kCursorClick, kMouseLeftClick, entry<radio_mode_click<kModeNav1>>),
+    child_area(42, 34, 26, 16, kCursorClick, kMouseLeftClick, entry<radio_mode_click<kModeNav2>>),
+    child_area(73, 34, 26, 16, kCursorClick, kMouseLeftClick, entry<radio_mode_click<kModeAdf>>),
+    child_area(150, 38, 20, 13, kCursorDecrease, kMouseLeftRepeat, entry<radio_outer_decrement>),
+    child_area(170, 38, 20, 13, kCursorIncrease, kMouseLeftRepeat, entry<radio_outer_increment>),
+    child_area(150, 51, 20, 14, kCursorDecrease, kMouseLeftRepeat, entry<radio_inner_decrement>),
+    child_area(170, 51, 20, 14, kCursorIncrease, kMouseLeftRepeat, entry<radio_inner_increment>),
+    child_area(48, 53, 15, 15, kCursorClick, kMouseLeftClick, entry<radio_sel_click>),
+    child_area(192, 79, 11, 21, kCursorClick, kMouseLeftClick, entry<radio_switch_click>),
     end_area(),
 };
 

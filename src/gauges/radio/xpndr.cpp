@@ -11,6 +11,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -140,9 +141,9 @@ StringElement code_display = make_string(
     element_header(kKindString, kNoBitmap, {83, 4}, &gauge_xpndr, nullptr, kFailures14, 0x3),
     StringSpec{{0x26, 0, 0}, 72, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, xpndr_code_text});
 IconElement mode_selector = make_icon(element_header(kKindIcon, 0x3101, {35, 27}, &gauge_xpndr, nullptr, nullptr, 0x3),
-                                      3, xpndr_mode_icon, 0, 3);
-IconElement ident_light =
-    make_icon(element_header(kKindIcon, 0x4F10, {181, 32}, &gauge_xpndr, nullptr, nullptr, 0x3), 2, xpndr_ident_light);
+                                      3, entry<xpndr_mode_icon>, 0, 3);
+IconElement ident_light = make_icon(element_header(kKindIcon, 0x4F10, {181, 32}, &gauge_xpndr, nullptr, nullptr, 0x3),
+                                    2, entry<xpndr_ident_light>);
 
 Element* panel_elements[] = {&code_display.header, &mode_selector.header, &ident_light.header, nullptr};
 
@@ -151,18 +152,18 @@ Element* element_list[] = {&background.header, nullptr};
 
 MouseArea mouse_areas[] = {
     parent_area(0xA70A),
-    child_area(175, 43, 21, 21, kCursorClick, kMouseLeftClick, xpndr_ident_click),
-    child_area(20, 23, 25, 31, kCursorDecrease, kMouseLeftClick, xpndr_mode_down),
-    child_area(45, 23, 25, 31, kCursorIncrease, kMouseLeftClick, xpndr_mode_up),
-    child_area(89, 32, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'1'>),
-    child_area(111, 32, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'2'>),
-    child_area(133, 32, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'3'>),
-    child_area(89, 52, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'4'>),
-    child_area(111, 52, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'5'>),
-    child_area(133, 52, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'6'>),
-    child_area(89, 72, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'7'>),
-    child_area(111, 72, 16, 16, kCursorClick, kMouseLeftClick, xpndr_digit_click<'0'>),
-    child_area(133, 72, 16, 16, kCursorClick, kMouseLeftClick, xpndr_clear_click),
+    child_area(175, 43, 21, 21, kCursorClick, kMouseLeftClick, entry<xpndr_ident_click>),
+    child_area(20, 23, 25, 31, kCursorDecrease, kMouseLeftClick, entry<xpndr_mode_down>),
+    child_area(45, 23, 25, 31, kCursorIncrease, kMouseLeftClick, entry<xpndr_mode_up>),
+    child_area(89, 32, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'1'>>),
+    child_area(111, 32, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'2'>>),
+    child_area(133, 32, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'3'>>),
+    child_area(89, 52, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'4'>>),
+    child_area(111, 52, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'5'>>),
+    child_area(133, 52, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'6'>>),
+    child_area(89, 72, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'7'>>),
+    child_area(111, 72, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_digit_click<'0'>>),
+    child_area(133, 72, 16, 16, kCursorClick, kMouseLeftClick, entry<xpndr_clear_click>),
     end_area(),
 };
 

@@ -8,6 +8,7 @@
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
+#include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
 namespace corvane {
@@ -35,7 +36,7 @@ NeedleElement baro_needle =
 Element* baro_needle_list[] = {&baro_needle.header, nullptr};
 
 IconElement baro_icon = make_icon(
-    element_header(kKindIcon, 0x1010, {15, 37}, &gauge_baro, baro_needle_list, nullptr, 0x3), 2, baro_unit_icon);
+    element_header(kKindIcon, 0x1010, {15, 37}, &gauge_baro, baro_needle_list, nullptr, 0x3), 2, entry<baro_unit_icon>);
 Element* baro_icon_list[] = {&baro_icon.header, nullptr};
 
 StringElement baro_string =
@@ -124,11 +125,11 @@ uint32_t CORVANE_CALL baro_knob_up(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea baro_areas[] = {
     parent_area(),
-    child_area(36, 26, 22, 12, kCursorClick, kMouseLeftClick, baro_select_hpa),
-    child_area(0, 26, 24, 12, kCursorClick, kMouseLeftClick, baro_select_inhg),
-    child_area(17, 39, 27, 26, kCursorClick, kMouseLeftClick, baro_std_toggle),
-    child_area(0, 39, 17, 28, kCursorDecrease, kMouseLeftRepeat, baro_knob_down),
-    child_area(44, 39, 14, 28, kCursorIncrease, kMouseLeftRepeat, baro_knob_up),
+    child_area(36, 26, 22, 12, kCursorClick, kMouseLeftClick, entry<baro_select_hpa>),
+    child_area(0, 26, 24, 12, kCursorClick, kMouseLeftClick, entry<baro_select_inhg>),
+    child_area(17, 39, 27, 26, kCursorClick, kMouseLeftClick, entry<baro_std_toggle>),
+    child_area(0, 39, 17, 28, kCursorDecrease, kMouseLeftRepeat, entry<baro_knob_down>),
+    child_area(44, 39, 14, 28, kCursorIncrease, kMouseLeftRepeat, entry<baro_knob_up>),
     end_area(),
 };
 

@@ -37,8 +37,8 @@ double CORVANE_CALL clock_text(Element* element);
 double CORVANE_CALL chrono_seconds(Element* element);
 double CORVANE_CALL clock_mode_icon(Element* element);
 
-IconElement mode_icon =
-    make_icon(element_header(kKindIcon, 0x5400, {51, 53}, &gauge_clock, nullptr, nullptr, 0x3), 2, clock_mode_icon);
+IconElement mode_icon = make_icon(element_header(kKindIcon, 0x5400, {51, 53}, &gauge_clock, nullptr, nullptr, 0x3), 2,
+                                  entry<clock_mode_icon>);
 Element* mode_icon_list[] = {&mode_icon.header, nullptr};
 
 // One turn of the hand per 60 seconds.
@@ -132,10 +132,10 @@ uint32_t CORVANE_CALL clock_mode_button(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB16),
-    child_area(0, 51, 11, 18, kCursorDecrease, kMouseLeftClick, clock_adjust_down),
-    child_area(11, 51, 11, 18, kCursorIncrease, kMouseLeftClick, clock_adjust_up),
-    child_area(2, 2, 18, 16, kCursorClick, kMouseLeftClick, chrono_button),
-    child_area(51, 53, 18, 16, kCursorClick, kMouseLeftClick, clock_mode_button),
+    child_area(0, 51, 11, 18, kCursorDecrease, kMouseLeftClick, entry<clock_adjust_down>),
+    child_area(11, 51, 11, 18, kCursorIncrease, kMouseLeftClick, entry<clock_adjust_up>),
+    child_area(2, 2, 18, 16, kCursorClick, kMouseLeftClick, entry<chrono_button>),
+    child_area(51, 53, 18, 16, kCursorClick, kMouseLeftClick, entry<clock_mode_button>),
     end_area(),
 };
 

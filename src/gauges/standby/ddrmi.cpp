@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
@@ -47,12 +48,13 @@ NeedleElement compass_card =
                 NeedleSpec{0x51, nullptr, 0, 6, ddrmi_compass_card});
 Element* compass_card_list[] = {&compass_card.header, nullptr};
 
-IconElement left_knob = make_icon(
-    element_header(kKindIcon, 0x3E00, {7, 94}, &gauge_ddrmi, compass_card_list, nullptr, 0x3), 2, ddrmi_ptr1_knob);
+IconElement left_knob =
+    make_icon(element_header(kKindIcon, 0x3E00, {7, 94}, &gauge_ddrmi, compass_card_list, nullptr, 0x3), 2,
+              entry<ddrmi_ptr1_knob>);
 Element* left_knob_list[] = {&left_knob.header, nullptr};
 
 IconElement right_knob = make_icon(
-    element_header(kKindIcon, 0x3F00, {72, 94}, &gauge_ddrmi, left_knob_list, nullptr, 0x3), 2, ddrmi_ptr2_knob);
+    element_header(kKindIcon, 0x3F00, {72, 94}, &gauge_ddrmi, left_knob_list, nullptr, 0x3), 2, entry<ddrmi_ptr2_knob>);
 Element* right_knob_list[] = {&right_knob.header, nullptr};
 
 StringElement dme1 =
@@ -111,8 +113,8 @@ uint32_t CORVANE_CALL ddrmi_right_knob_click(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB5A),
-    child_area(0, 90, 33, 33, kCursorClick, kMouseLeftClick, ddrmi_left_knob_click),
-    child_area(66, 90, 33, 33, kCursorClick, kMouseLeftClick, ddrmi_right_knob_click),
+    child_area(0, 90, 33, 33, kCursorClick, kMouseLeftClick, entry<ddrmi_left_knob_click>),
+    child_area(66, 90, 33, 33, kCursorClick, kMouseLeftClick, entry<ddrmi_right_knob_click>),
     end_area(),
 };
 

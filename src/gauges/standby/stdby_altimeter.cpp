@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "host/services.h"
 #include "module/elements.h"
 #include "module/fitted_number.h"
 #include "module/gauge_callbacks.h"
@@ -46,8 +47,9 @@ double CORVANE_CALL stby_altitude_text(Element* element);
 double CORVANE_CALL stby_altitude_feet(Element* element);
 double CORVANE_CALL stby_baro_unit_icon(Element* element);
 
-IconElement unit_icon = make_icon(
-    element_header(kKindIcon, 0x5400, {51, 53}, &gauge_stdby_altimeter, nullptr, nullptr, 0x3), 2, stby_baro_unit_icon);
+IconElement unit_icon =
+    make_icon(element_header(kKindIcon, 0x5400, {51, 53}, &gauge_stdby_altimeter, nullptr, nullptr, 0x3), 2,
+              entry<stby_baro_unit_icon>);
 Element* unit_icon_list[] = {&unit_icon.header, nullptr};
 
 // One pointer turn per 1000 ft.
@@ -162,10 +164,10 @@ uint32_t CORVANE_CALL stby_sync_knob(uint32_t /*x*/, uint32_t /*y*/) {
 
 MouseArea mouse_areas[] = {
     parent_area(0xAB07),
-    child_area(4, 53, 6, 11, kCursorDecrease, kMouseLeftRepeat, stby_baro_dec),
-    child_area(10, 53, 6, 11, kCursorIncrease, kMouseLeftRepeat, stby_baro_inc),
-    child_area(51, 53, 18, 16, kCursorClick, kMouseLeftClick, stby_unit_toggle),
-    child_area(0, 0, 18, 18, kCursorClick, kMouseLeftClick, stby_sync_knob),
+    child_area(4, 53, 6, 11, kCursorDecrease, kMouseLeftRepeat, entry<stby_baro_dec>),
+    child_area(10, 53, 6, 11, kCursorIncrease, kMouseLeftRepeat, entry<stby_baro_inc>),
+    child_area(51, 53, 18, 16, kCursorClick, kMouseLeftClick, entry<stby_unit_toggle>),
+    child_area(0, 0, 18, 18, kCursorClick, kMouseLeftClick, entry<stby_sync_knob>),
     end_area(),
 };
 
