@@ -1,6 +1,8 @@
 // A DLL for the PE loader's tests, built with mingw-w64: an exported record
 // and functions, a static object, a TLS callback and TLS data, and imports by
-// name and by ordinal from a made-up ProbeHost.dll that the test binds.
+// name and by ordinal from a made-up ProbeHost.dll that the test binds. Its
+// variable is imported without dllimport, so mingw's runtime patches the code
+// that reads it at start-up (VirtualQuery and VirtualProtect on .text).
 #define __USE_MINGW_ANSI_STDIO 1
 #include <windows.h>
 
@@ -9,6 +11,7 @@
 extern "C" {
 __declspec(dllimport) void __stdcall probe_note(int event);
 __declspec(dllimport) int __stdcall probe_scale(int value);  // ordinal 5
+extern int probe_value;
 extern const IMAGE_TLS_DIRECTORY _tls_used;
 extern ULONG _tls_index;
 }
@@ -48,6 +51,8 @@ __declspec(dllexport) int fixture_tls_value() {
   return *reinterpret_cast<int*>(blocks[_tls_index] +
                                  (reinterpret_cast<ULONG_PTR>(&fixture_tls_data) - _tls_used.StartAddressOfRawData));
 }
+
+__declspec(dllexport) int fixture_probe_value() { return probe_value; }
 
 __declspec(dllexport) const char* fixture_format(double value) {
   static char text[32];

@@ -16,6 +16,7 @@ namespace {
 std::string events;  // what the fixture reported through probe_note, in order
 __attribute__((stdcall)) void note(int event) { events += static_cast<char>(event); }
 __attribute__((stdcall)) int triple(int value) { return value * 3; }
+int probe_value = 0x600D;
 
 template <typename F>
 void* address(F f) {
@@ -23,7 +24,8 @@ void* address(F f) {
 }
 
 const pe::ImportBinding kProbeHost[] = {{"PROBEHOST.DLL", "probe_note", 0, address(&note)},
-                                        {"probehost.dll", "", 5, address(&triple)}};
+                                        {"probehost.dll", "", 5, address(&triple)},
+                                        {"ProbeHost.dll", "probe_value", 0, &probe_value}};
 
 struct FixtureRecord {
   const char* text;
@@ -63,6 +65,7 @@ TEST_P(PeFixture, LoadsBindsRunsAndUnloads) {
   EXPECT_STREQ(record->text, "pe fixture");
   EXPECT_EQ(record->scale_plus_one(4), 13);
   EXPECT_EQ(reinterpret_cast<int (*)()>(image->find_export("fixture_tls_value"))(), 0x5EED);
+  EXPECT_EQ(reinterpret_cast<int (*)()>(image->find_export("fixture_probe_value"))(), probe_value);
   EXPECT_EQ(image->find_export("fixture_absent"), nullptr);
 
   auto format = reinterpret_cast<const char* (*)(double)>(image->find_export("fixture_format"));
