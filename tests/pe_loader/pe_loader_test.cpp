@@ -33,6 +33,7 @@ struct FixtureRecord {
 };
 
 struct FixtureCase {
+  const char* name;
   bool run_tls_callbacks;
   bool force_relocation;
   bool occupy_preferred_base;
@@ -82,10 +83,11 @@ TEST_P(PeFixture, LoadsBindsRunsAndUnloads) {
 
 // T/t: TLS callback attach/detach, C/D: static object, M/m: DllMain.
 INSTANTIATE_TEST_SUITE_P(Modes, PeFixture,
-                         testing::Values(FixtureCase{true, false, false, "TCM", "mDt"},
-                                         FixtureCase{false, false, false, "CM", "mD"},
-                                         FixtureCase{true, true, false, "TCM", "mDt"},
-                                         FixtureCase{false, false, true, "CM", "mD"}));
+                         testing::Values(FixtureCase{"TlsCallbacksAtHome", true, false, false, "TCM", "mDt"},
+                                         FixtureCase{"NoTlsCallbacksAtHome", false, false, false, "CM", "mD"},
+                                         FixtureCase{"TlsCallbacksForcedAway", true, true, false, "TCM", "mDt"},
+                                         FixtureCase{"NoTlsCallbacksHomeTaken", false, false, true, "CM", "mD"}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PeLoader, UnboundImportsFailTheLoadNamingEachOne) {
   std::string error;
@@ -135,8 +137,11 @@ TEST_P(RealModule, LoadsAndListsItsGauges) {
   EXPECT_EQ(names.back(), "PFD");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, RealModule,
-                         testing::Values(pe::LoadOptions{true, false}, pe::LoadOptions{false, true}));
+INSTANTIATE_TEST_SUITE_P(Modes, RealModule, testing::Values(pe::LoadOptions{true, false}, pe::LoadOptions{false, true}),
+                         [](const auto& param) {
+                           return std::string(param.param.run_tls_callbacks ? "TlsCallbacksAtHome"
+                                                                            : "NoTlsCallbacksForcedAway");
+                         });
 
 }  // namespace
 }  // namespace corvane::test
