@@ -33,4 +33,15 @@ if [ -x "$checker" ]; then
 else
   echo "Corvane.gau: bitmap check skipped ($checker not built)"
 fi
-echo "Corvane.gau: exports, FSSound ordinals and Win32 imports as expected"
+# Every processor the simulator runs on, Pentium II class up: not one SSE or
+# SSE2 instruction (nor an SSE-only fence, prefetch or MXCSR access).
+sse=$(i686-w64-mingw32-objdump -d --no-show-raw-insn "$gau" |
+  grep -cE '%xmm|\b(ldmxcsr|stmxcsr|sfence|lfence|mfence|movnti|prefetch[a-z0-9]*|clflush|maskmovq|movntq|pshufw|pavg[bw]|pminub|pmaxub|pminsw|pmaxsw|pmulhuw|psadbw|pextrw|pinsrw|pmovmskb)\b' || true)
+[ "$sse" -eq 0 ] || fail "$sse SSE instructions"
+
+# Shipped stripped: no DWARF sections, no COFF symbol table.
+i686-w64-mingw32-objdump -h "$gau" | grep -q '\.debug' && fail "carries debug sections"
+i686-w64-mingw32-objdump -t "$gau" | grep -q '^no symbols' || fail "carries a symbol table"
+
+echo "Corvane.gau: exports, FSSound ordinals and Win32 imports as expected; no SSE instruction; stripped;" \
+  "$(stat -c %s "$gau") bytes"

@@ -184,7 +184,7 @@ using corvane::testhost::platform;
 
 extern "C" {
 
-HWND CORVANE_WINAPI FindWindowExA(HWND /*parent*/, HWND /*after*/, const char* class_name,
+CORVANE_HOST_CALLBACK HWND CORVANE_WINAPI FindWindowExA(HWND /*parent*/, HWND /*after*/, const char* class_name,
                                   const char* /*window_name*/) {
   const HostCodeScope host_code;
   if (class_name != nullptr && std::strcmp(class_name, "UIPCMAIN") == 0 && platform().fsuipc.present) {
@@ -193,7 +193,7 @@ HWND CORVANE_WINAPI FindWindowExA(HWND /*parent*/, HWND /*after*/, const char* c
   return nullptr;
 }
 
-LRESULT CORVANE_WINAPI SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+CORVANE_HOST_CALLBACK LRESULT CORVANE_WINAPI SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const HostCodeScope host_code;
   if (window != &corvane::testhost::fsuipc_window_tag || message != 0x47F || !platform().fsuipc.present) {
     return 0;
@@ -201,37 +201,37 @@ LRESULT CORVANE_WINAPI SendMessageA(HWND window, UINT message, WPARAM wparam, LP
   return platform().fsuipc.answer(static_cast<uint32_t>(wparam), reinterpret_cast<uint8_t*>(lparam));
 }
 
-HANDLE CORVANE_WINAPI CreateFileMappingA(HANDLE /*file*/, void* /*security*/, DWORD /*protect*/, DWORD /*size_high*/,
+CORVANE_HOST_CALLBACK HANDLE CORVANE_WINAPI CreateFileMappingA(HANDLE /*file*/, void* /*security*/, DWORD /*protect*/, DWORD /*size_high*/,
                                          DWORD size_low, const char* name) {
   const HostCodeScope host_code;
   return platform().shared_memory.create(name, size_low);
 }
 
-void* CORVANE_WINAPI MapViewOfFile(HANDLE mapping, DWORD /*access*/, DWORD /*offset_high*/, DWORD /*offset_low*/,
+CORVANE_HOST_CALLBACK void* CORVANE_WINAPI MapViewOfFile(HANDLE mapping, DWORD /*access*/, DWORD /*offset_high*/, DWORD /*offset_low*/,
                                    uintptr_t /*bytes*/) {
   const HostCodeScope host_code;
   return platform().shared_memory.map(mapping);
 }
 
-BOOL CORVANE_WINAPI UnmapViewOfFile(const void* view) {
+CORVANE_HOST_CALLBACK BOOL CORVANE_WINAPI UnmapViewOfFile(const void* view) {
   const HostCodeScope host_code;
   return platform().shared_memory.unmap(view);
 }
 
-BOOL CORVANE_WINAPI CloseHandle(HANDLE handle) {
+CORVANE_HOST_CALLBACK BOOL CORVANE_WINAPI CloseHandle(HANDLE handle) {
   const HostCodeScope host_code;
   return platform().shared_memory.close(handle);
 }
 
-int FSSOUND_CALL fssound_load(uint32_t* sound, const char* path) {
+CORVANE_HOST_CALLBACK int FSSOUND_CALL fssound_load(uint32_t* sound, const char* path) {
   const HostCodeScope host_code;
   return platform().sound.load(sound, path);
 }
-int FSSOUND_CALL fssound_play(uint32_t sound, uint32_t flags) {
+CORVANE_HOST_CALLBACK int FSSOUND_CALL fssound_play(uint32_t sound, uint32_t flags) {
   const HostCodeScope host_code;
   return platform().sound.play(sound, flags);
 }
-void FSSOUND_CALL fssound_release(uint32_t* sound) {
+CORVANE_HOST_CALLBACK void FSSOUND_CALL fssound_release(uint32_t* sound) {
   const HostCodeScope host_code;
   platform().sound.release(sound);
 }

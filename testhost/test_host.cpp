@@ -10,7 +10,7 @@ namespace {
 
 TestHost* current = nullptr;
 
-uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
+CORVANE_HOST_CALLBACK uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
   const HostCodeScope host_code;
   if (current != nullptr) {
     current->raise(id, value);
@@ -18,7 +18,7 @@ uint32_t CORVANE_CALL raise_event_slot(uint32_t id, uint32_t value) {
   return 1;
 }
 
-uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
+CORVANE_HOST_CALLBACK uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
   const HostCodeScope host_code;
   if (current != nullptr) {
     current->fill(record);
@@ -27,13 +27,13 @@ uint32_t CORVANE_CALL read_variable_slot(VariableRecord* record) {
 }
 
 template <int Slot>
-uint32_t CORVANE_CALL list_op0(Element* element) {
+CORVANE_HOST_CALLBACK uint32_t CORVANE_CALL list_op0(Element* element) {
   const HostCodeScope host_code;
   return current != nullptr ? current->list_call(Slot, element, 0) : 0;
 }
 
 template <int Slot>
-uint32_t CORVANE_CALL list_op1(Element* element, uint32_t argument) {
+CORVANE_HOST_CALLBACK uint32_t CORVANE_CALL list_op1(Element* element, uint32_t argument) {
   const HostCodeScope host_code;
   return current != nullptr ? current->list_call(Slot, element, argument) : 0;
 }

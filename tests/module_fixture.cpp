@@ -1,11 +1,13 @@
 #include "module_fixture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "gauges/guidance/fcu.h"
 #include "gauges/guidance/fd.h"
 #include "host/fsuipc.h"
+#include "module/entry.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 #include "shared/sounds.h"
@@ -28,6 +30,15 @@ void reset_link_state() {
   nd_mode = 1;
   nd_map_mode = 0;
   nd_range = 320;
+}
+
+void set_test_control_words() {
+#if CORVANE_X87_MATH
+  set_x87_control_word(kModuleControlWord);
+#endif
+  const char* word = std::getenv("CORVANE_HOST_CONTROL_WORD");
+  testhost::TestHost::set_control_word(word != nullptr ? static_cast<uint16_t>(std::strtoul(word, nullptr, 16))
+                                                       : kModuleControlWord);
 }
 
 void reset_module_state() {

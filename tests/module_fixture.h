@@ -17,10 +17,15 @@ namespace corvane::test {
 void reset_module_state();
 // The EFIS panel's and flight director's texts and selections as at load.
 void reset_link_state();
+// Tests that call the module's internals directly run them as an entry point
+// would (53-bit x87); calls through the records start with the host's control
+// word, CORVANE_HOST_CONTROL_WORD (hex) when set, else the Windows default.
+void set_test_control_words();
 
 class ModuleTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    set_test_control_words();
     testhost::reset_platform();
     reset_module_state();
     host_ = std::make_unique<testhost::TestHost>(testhost::linked_module());

@@ -17,6 +17,14 @@
 
 #include "module/entry.h"
 
+// On functions the module calls back into: the DLL keeps the stack only
+// 4-byte aligned, where 32-bit Linux code may assume 16.
+#if defined(__i386__)
+#define CORVANE_HOST_CALLBACK __attribute__((force_align_arg_pointer))
+#else
+#define CORVANE_HOST_CALLBACK
+#endif
+
 namespace corvane::testhost {
 
 inline int module_code_running = 0;

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Flies the default scenario with the shipped Corvane.gau itself, loaded by the
+# 32-bit reference host through our PE loader, once for each x87 control word
+# a simulator may enter the module with: the Windows default (0x027F),
+# Direct3D's 24-bit precision (0x007F) and 64-bit extended precision (0x037F).
+# Every flight must meet every expectation, and all of them must show exactly
+# what the native build's libcorvane.so shows (the panel digest).
+set -eu
+cd "$(dirname "$0")/.."
+gau=build/windows/Corvane.gau
+host32=build/linux32/refhost/corvane
+host64=build/dev/refhost/corvane
+out=out/shipped
+mkdir -p "$out"
+
+digest() { sed -n 's/^panel digest: //p' "$1/summary.txt"; }
+
+"$host64" fly scenarios/default.toml --out "$out/native" --quiet > /dev/null
+reference=$(digest "$out/native")
+echo "libcorvane.so (x86-64, SSE): digest $reference"
+status=0
+for word in 0x027F 0x007F 0x037F; do
+  if "$host32" fly scenarios/default.toml --module "$gau" --fpu "$word" --out "$out/$word" --quiet > /dev/null; then
+    result="met"
+  else
+    result="FAILED"
+    status=1
+  fi
+  echo "Corvane.gau at control word $word: $(sed -n 's/^expectations met: //p' "$out/$word/summary.txt") expectations $result, digest $(digest "$out/$word")"
+  grep -E '^(FAILED|VIOLATION)' "$out/$word/summary.txt" || true
+  if [ "$(digest "$out/$word")" != "$reference" ]; then
+    echo "Corvane.gau at control word $word showed something the native build did not"
+    status=1
+  fi
+done
+exit $status
