@@ -39,7 +39,7 @@ struct NeedleSpec {
 
 constexpr NeedleElement make_needle(const Element& header, const NeedleSpec& spec) {
   return NeedleElement{header, var_record(spec.token), {}, spec.calibration, spec.calibration_count, spec.rate,
-                       {},     spec.callback.fn,       {}};
+                       {},     spec.callback.fn(),     {}};
 }
 
 constexpr NeedlePoint needle_point(int32_t x, int32_t y, double value) { return NeedlePoint{x, y, value, {}}; }
@@ -77,13 +77,13 @@ constexpr StringElement make_string(const Element& header, const StringSpec& spe
   e.charset = 1;
   e.format_flags = spec.format_flags;
   e.char_count = spec.char_count;
-  e.callback = spec.callback.fn;
+  e.callback = spec.callback.fn();
   return e;
 }
 
 constexpr IconElement make_icon(const Element& header, uint32_t image_count, Entry<ElementCallback> callback,
                                 uint32_t token = 0, uint32_t switch_mode = 0) {
-  return IconElement{header, var_record(token), {}, switch_mode, {}, image_count, 0.0, 0.0, callback.fn, {}};
+  return IconElement{header, var_record(token), {}, switch_mode, {}, image_count, 0.0, 0.0, callback.fn(), {}};
 }
 
 struct SliderSpec {
@@ -105,8 +105,8 @@ constexpr SliderElement make_slider(const Element& header, const SliderSpec& spe
                        {},
                        spec.y_scale,
                        {},
-                       spec.x_callback.fn,
-                       spec.y_callback.fn,
+                       spec.x_callback.fn(),
+                       spec.y_callback.fn(),
                        {}};
 }
 
@@ -133,8 +133,8 @@ constexpr MovingElement make_moving(const Element& header, const MovingSpec& spe
                        spec.y_min,
                        spec.y_max,
                        {},
-                       spec.x_callback.fn,
-                       spec.y_callback.fn,
+                       spec.x_callback.fn(),
+                       spec.y_callback.fn(),
                        {}};
 }
 
@@ -153,9 +153,9 @@ constexpr SpriteElement make_sprite(const Element& header, const SpriteSlotSpec&
   e.slot2 = SpriteSlotRecord{var_record(s2.token), {}, s2.scale};
   e.texture_scale_x = 1.0F;
   e.texture_scale_y = 1.0F;
-  e.callbacks[0] = s0.callback.fn;
-  e.callbacks[1] = s1.callback.fn;
-  e.callbacks[2] = s2.callback.fn;
+  e.callbacks[0] = s0.callback.fn();
+  e.callbacks[1] = s1.callback.fn();
+  e.callbacks[2] = s2.callback.fn();
   return e;
 }
 
@@ -164,7 +164,7 @@ constexpr MouseArea parent_area(uint32_t help_id = 0) {
 }
 constexpr MouseArea child_area(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t cursor, uint32_t event_flags,
                                Entry<MouseHandler> handler, uint32_t event_id = 0) {
-  return MouseArea{kAreaChild, x, y, w, h, cursor, 0, event_flags, event_id, handler.fn, 0};
+  return MouseArea{kAreaChild, x, y, w, h, cursor, 0, event_flags, event_id, handler.fn(), 0};
 }
 constexpr MouseArea end_area() { return MouseArea{kAreaEnd, 0, 0, 0, 0, kCursorNone, 0, 0, 0, nullptr, 0}; }
 

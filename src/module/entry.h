@@ -61,10 +61,23 @@ class X87Scope {
 #endif
 };
 
-// A function pointer fit for a record: its target sets up the x87 first.
+namespace entry_detail {
+struct Maker;
+}
+
+// A function pointer fit for a record: its target sets up the x87 first. Only
+// `entry<function>` makes one (not even brace elision can turn a bare
+// function into it); an empty one stands for "no callback".
 template <typename Fn>
-struct Entry {
-  Fn fn = nullptr;
+class Entry {
+ public:
+  constexpr Entry() = default;
+  constexpr Fn fn() const { return fn_; }
+
+ private:
+  friend struct entry_detail::Maker;
+  constexpr explicit Entry(Fn target) : fn_(target) {}
+  Fn fn_ = nullptr;
 };
 
 namespace entry_detail {
@@ -130,13 +143,20 @@ struct Guard<ModuleRoutine, F> {
   }
 };
 
+struct Maker {
+  template <auto F>
+  static constexpr Entry<decltype(F)> make() {
+    return Entry<decltype(F)>(&Guard<decltype(F), F>::call);
+  }
+};
+
 }  // namespace entry_detail
 
 template <auto F>
-inline constexpr Entry<decltype(F)> entry{&entry_detail::Guard<decltype(F), F>::call};
+inline constexpr Entry<decltype(F)> entry = entry_detail::Maker::make<F>();
 
 // For record fields that may stay empty ("SD Bottom" has no gauge callback).
 template <GaugeCallback F>
-inline constexpr GaugeCallback gauge_entry = F == nullptr ? nullptr : entry<F>.fn;
+inline constexpr GaugeCallback gauge_entry = F == nullptr ? nullptr : entry<F>.fn();
 
 }  // namespace corvane

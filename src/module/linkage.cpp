@@ -53,8 +53,8 @@ uint32_t CORVANE_CALL gauge_routine_9() {
 extern "C" {
 CORVANE_EXPORT corvane::LinkageRecord Linkage = {
     0x13,
-    corvane::entry<corvane::module_init>.fn,
-    corvane::entry<corvane::module_deinit>.fn,
+    corvane::entry<corvane::module_init>.fn(),
+    corvane::entry<corvane::module_deinit>.fn(),
     0,
     0,
     0x0800,

@@ -388,7 +388,7 @@ TEST_F(PfdStrips, AltitudeAndHeadingTapesKeepTheirScales) {
   MovingElement altitude = make_moving(element_header(kKindMoving, 0x10C0, {150, 45}, &gauge_, nullptr, nullptr, 0x6),
                                        MovingSpec{0, 0, 0, 0, 42900.0, 0.0, {}, entry<value1>});
   MovingElement heading = make_moving(element_header(kKindMoving, 0x10F0, {46, 171}, &gauge_, nullptr, nullptr, 0x6),
-                                      MovingSpec{0, 0.0, 360.0, 0, 0, 0, entry<value0>, nullptr});
+                                      MovingSpec{0, 0.0, 360.0, 0, 0, 0, entry<value0>, {}});
   children({&altitude.header, &heading.header});
   g_value[0] = 90.0;
   g_value[1] = 12000.0;

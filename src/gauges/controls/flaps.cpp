@@ -22,7 +22,7 @@ constexpr int kDetentedPositionCount = 6;
 double CORVANE_CALL flap_lever_y(Element* element);
 
 SliderElement lever = make_slider(element_header(kKindSlider, 0x4B00, {31, 20}, &gauge_flaps, nullptr, nullptr, 0x3),
-                                  SliderSpec{0, 0.0, 0x148, 0.003479, nullptr, flap_lever_y});
+                                  SliderSpec{0, 0.0, 0x148, 0.003479, {}, entry<flap_lever_y>});
 Element* background_children[] = {&lever.header, nullptr};
 
 StaticElement background = make_static(0x4A00, {0, 0}, &gauge_flaps, background_children, nullptr, 0x1);

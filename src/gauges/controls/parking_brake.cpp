@@ -15,7 +15,7 @@ const NeedlePoint handle_table[] = {needle_point(34, 29, 0.0), needle_point(18, 
 
 NeedleElement handle =
     make_needle(element_header(kKindNeedle, 0x1910, {18, 29}, &gauge_parking_brake, nullptr, nullptr, 0x3, {18, 9}),
-                NeedleSpec{0x143, handle_table, 2, 6, nullptr});
+                NeedleSpec{0x143, handle_table, 2, 6, {}});
 Element* background_children[] = {&handle.header, nullptr};
 
 StaticElement background = make_static(0x1900, {0, 0}, &gauge_parking_brake, background_children, nullptr, 0x1);

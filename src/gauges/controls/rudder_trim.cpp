@@ -41,7 +41,7 @@ double CORVANE_CALL rudder_trim_knob(Element* element);
 
 StringElement trim_window = make_string(
     element_header(kKindString, kNoBitmap, {3, 3}, &gauge_rudder_trim, nullptr, kFailures14, 0x3),
-    StringSpec{{0x313, 0, 0}, 57, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, rudder_trim_text});
+    StringSpec{{0x313, 0, 0}, 57, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, entry<rudder_trim_text>});
 IconElement trim_switch =
     make_icon(element_header(kKindIcon, 0x3101, {10, 27}, &gauge_rudder_trim, nullptr, nullptr, 0x3), 3,
               entry<rudder_trim_knob>, 0, 3);

@@ -31,7 +31,7 @@ constexpr double kExtensionMinSpeed = 30.86;
 double CORVANE_CALL spoiler_lever_y(Element* element);
 
 SliderElement lever = make_slider(element_header(kKindSlider, 0x3A00, {32, 10}, &gauge_spoilers, nullptr, nullptr, 0x3),
-                                  SliderSpec{0, 0.0, 0x145, 0.002564, nullptr, spoiler_lever_y});
+                                  SliderSpec{0, 0.0, 0x145, 0.002564, {}, entry<spoiler_lever_y>});
 Element* background_children[] = {&lever.header, nullptr};
 
 StaticElement background = make_static(0x3900, {0, 0}, &gauge_spoilers, background_children, nullptr, 0x1);

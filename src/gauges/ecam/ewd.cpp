@@ -304,28 +304,28 @@ StringElement e33 = make_string(header(kKindString, kNoBitmap, {84, 81}, l34, 0x
                                 text_spec(0x241, 0, 0, 21, 11, kGreen, 3, entry<engine2_egt_text>));
 Element* l33[] = {&e33.header, nullptr};
 NeedleElement e32 = make_needle(header(kKindNeedle, 0x5530, {32, 28}, l33, 0x7, {0, 1}),
-                                NeedleSpec{0x270, engine1_n1_table, 3, 3, engine1_n1_needle});
+                                NeedleSpec{0x270, engine1_n1_table, 3, 3, entry<engine1_n1_needle>});
 Element* l32[] = {&e32.header, nullptr};
 NeedleElement e31 = make_needle(header(kKindNeedle, 0x5530, {94, 28}, l32, 0x7, {0, 1}),
-                                NeedleSpec{0x283, engine2_n1_table, 3, 3, engine2_n1_needle});
+                                NeedleSpec{0x283, engine2_n1_table, 3, 3, entry<engine2_n1_needle>});
 Element* l31[] = {&e31.header, nullptr};
 NeedleElement e30 = make_needle(header(kKindNeedle, 0x5520, {32, 28}, l31, 0x7, {0, 2}),
-                                NeedleSpec{0x22E, engine1_n1_table, 3, 0, engine1_lever_needle});
+                                NeedleSpec{0x22E, engine1_n1_table, 3, 0, entry<engine1_lever_needle>});
 Element* l30[] = {&e30.header, nullptr};
 NeedleElement e29 = make_needle(header(kKindNeedle, 0x5520, {94, 28}, l30, 0x7, {0, 2}),
-                                NeedleSpec{0x238, engine2_n1_table, 3, 0, engine2_lever_needle});
+                                NeedleSpec{0x238, engine2_n1_table, 3, 0, entry<engine2_lever_needle>});
 Element* l29[] = {&e29.header, nullptr};
 NeedleElement e28 = make_needle(header(kKindNeedle, 0x5510, {32, 28}, l29, 0x7, {0, 2}),
-                                NeedleSpec{0, engine1_n1_table, 3, 0, throttle_axis_needle});
+                                NeedleSpec{0, engine1_n1_table, 3, 0, entry<throttle_axis_needle>});
 Element* l28[] = {&e28.header, nullptr};
 NeedleElement e27 = make_needle(header(kKindNeedle, 0x5510, {94, 28}, l28, 0x7, {0, 2}),
-                                NeedleSpec{0, engine2_n1_table, 3, 0, throttle_axis_needle});
+                                NeedleSpec{0, engine2_n1_table, 3, 0, entry<throttle_axis_needle>});
 Element* l27[] = {&e27.header, nullptr};
 NeedleElement e26 = make_needle(header(kKindNeedle, 0x5530, {33, 74}, l27, 0x7, {0, 1}),
-                                NeedleSpec{0x237, engine1_egt_table, 2, 6, engine1_egt_needle});
+                                NeedleSpec{0x237, engine1_egt_table, 2, 6, entry<engine1_egt_needle>});
 Element* l26[] = {&e26.header, nullptr};
 NeedleElement e25 = make_needle(header(kKindNeedle, 0x5530, {94, 74}, l26, 0x7, {0, 1}),
-                                NeedleSpec{0x241, engine2_egt_table, 2, 6, engine2_egt_needle});
+                                NeedleSpec{0x241, engine2_egt_table, 2, 6, entry<engine2_egt_needle>});
 Element* l25[] = {&e25.header, nullptr};
 StringElement e24 = make_string(header(kKindString, kNoBitmap, {18, 95}, l25, 0x6),
                                 text_spec(0x271, 0, 0, 23, 11, kGreen, 3, entry<engine1_n2_text>));

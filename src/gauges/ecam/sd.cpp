@@ -126,7 +126,7 @@ constexpr NeedleElement needle(Place at, int index, uint32_t token, const Needle
 
 constexpr SliderElement slider(uint32_t bitmap, Place at, int index, uint32_t token, double scale,
                                Entry<ElementCallback> callback) {
-  return make_slider(node(kKindSlider, bitmap, at, index), SliderSpec{0, 0.0, token, scale, nullptr, callback});
+  return make_slider(node(kKindSlider, bitmap, at, index), SliderSpec{0, 0.0, token, scale, {}, callback});
 }
 
 // The needle tables of the ENG dials, left engine then right.
@@ -230,12 +230,12 @@ SliderElement fctl_left_aileron = slider(0x6030, {37, 52}, 69, 0x310, -40.0, ent
 SliderElement fctl_right_aileron = slider(0x6030, {152, 52}, 70, 0x310, 40.0, entry<fctl_surface_slider>);
 StringElement fctl_pitch_trim = text({81, 41}, 71, 36, 5, kGreen, entry<fctl_pitch_trim_text>, 0x30F);
 NeedleElement fctl_rudder = make_needle(node(kKindNeedle, 0x6040, {99, 56}, 72, kRudderFlags, {2, 5}),
-                                        NeedleSpec{0x312, rudder_points, 3, 0, fctl_rudder_needle});
+                                        NeedleSpec{0x312, rudder_points, 3, 0, entry<fctl_rudder_needle>});
 MovingElement fctl_left_spoilers = make_moving(node(kKindMoving, 0x6050, {33, 7}, 73),
-                                               MovingSpec{0, 0.0, 0.0, 0x146, 0.0, 1.0, nullptr, fctl_spoiler_y});
+                                               MovingSpec{0, 0.0, 0.0, 0x146, 0.0, 1.0, {}, entry<fctl_spoiler_y>});
 MovingElement fctl_right_spoilers =
     make_moving(node(kKindMoving, 0x6060, {33, 7}, 74),
-                MovingSpec{0, 0.0, 66.0, 0x147, 0.0, 1.0, fctl_right_spoiler_x, fctl_spoiler_y});
+                MovingSpec{0, 0.0, 66.0, 0x147, 0.0, 1.0, entry<fctl_right_spoiler_x>, entry<fctl_spoiler_y>});
 
 Element* element_list[] = {&background.header, nullptr};
 MouseArea mouse_areas[] = {parent_area(), end_area()};

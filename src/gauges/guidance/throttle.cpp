@@ -27,11 +27,11 @@ double CORVANE_CALL trim_wheel(Element* element);
 
 constexpr SliderElement lever(uint32_t bitmap, Place at, uint32_t token) {
   return make_slider(element_header(kKindSlider, bitmap, at, &gauge_throttle, nullptr, nullptr, 0x3),
-                     SliderSpec{0, 0.0, token, kLeverPixelsPerUnit, nullptr, thrust_lever});
+                     SliderSpec{0, 0.0, token, kLeverPixelsPerUnit, {}, entry<thrust_lever>});
 }
 constexpr MovingElement trim(uint32_t bitmap, Place at, double range, Entry<ElementCallback> callback) {
   return make_moving(element_header(kKindMoving, bitmap, at, &gauge_throttle, nullptr, nullptr, 0x3),
-                     MovingSpec{0, 0.0, 0.0, 0x30F, -range, range, nullptr, callback});
+                     MovingSpec{0, 0.0, 0.0, 0x30F, -range, range, {}, callback});
 }
 
 SliderElement lever1 = lever(0x6310, {58, 88}, 0x22E);

@@ -28,7 +28,8 @@ constexpr IconElement push_button(int32_t x, int32_t y, uint32_t token) {
 constexpr StringElement voltage_window(int32_t x, int32_t y, uint32_t token) {
   return make_string(
       element_header(kKindString, kNoBitmap, {x, y}, &gauge_ac_elec, nullptr, kFailures14, 0x3),
-      StringSpec{{token, 0, 0}, 28, 13, 0x3287FF, 0x000000, 0x5A5A5A, "Quartz", 400, 0x25, 4, battery_voltage_text});
+      StringSpec{
+          {token, 0, 0}, 28, 13, 0x3287FF, 0x000000, 0x5A5A5A, "Quartz", 400, 0x25, 4, entry<battery_voltage_text>});
 }
 
 IconElement battery1 = push_button(203, 25, 0x16C);

@@ -643,12 +643,12 @@ constexpr StringSpec text_spec(uint32_t t1, uint32_t t2, uint32_t t3, int32_t wi
 
 // 69: self-test spinner.
 NeedleElement e69_spinner = make_needle(header(kKindNeedle, 0x12D0, {94, 100}, nullptr, kFlags, {70, 70}),
-                                        NeedleSpec{0, nullptr, 0, 0, selftest_spinner});
+                                        NeedleSpec{0, nullptr, 0, 0, entry<selftest_spinner>});
 Element* e69_list[] = {&e69_spinner.header, nullptr};
 
 // 68: bank pointer.
 NeedleElement e68_bank = make_needle(header(kKindNeedle, 0x1160, {93, 100}, e69_list, kFlags, {6, 55}),
-                                     NeedleSpec{0x50, nullptr, 0, 0, bank_pointer});
+                                     NeedleSpec{0x50, nullptr, 0, 0, entry<bank_pointer>});
 Element* e68_list[] = {&e68_bank.header, nullptr};
 
 // 67: flight director frame in LS mode.
@@ -657,25 +657,25 @@ Element* e67_list[] = {&e67_ls_frame.header, nullptr};
 
 // 62-66: flight director bars.
 SliderElement e66_ls_pitch_no_glide = make_slider(header(kKindSlider, 0x12B0, {64, 100}, e67_list),
-                                                  SliderSpec{0, 0.0, 0x352, 27.0, nullptr, ls_vertical_bar_no_glide});
+                                                  SliderSpec{0, 0.0, 0x352, 27.0, {}, entry<ls_vertical_bar_no_glide>});
 Element* e66_list[] = {&e66_ls_pitch_no_glide.header, nullptr};
 SliderElement e65_ls_pitch = make_slider(header(kKindSlider, 0x1280, {64, 100}, e66_list),
-                                         SliderSpec{0, 0.0, 0x352, 27.0, nullptr, ls_vertical_bar});
+                                         SliderSpec{0, 0.0, 0x352, 27.0, {}, entry<ls_vertical_bar>});
 Element* e65_list[] = {&e65_ls_pitch.header, nullptr};
 SliderElement e64_ls_roll = make_slider(header(kKindSlider, 0x1270, {94, 72}, e65_list),
-                                        SliderSpec{0x351, 30.0, 0, 0.0, ls_lateral_bar, nullptr});
+                                        SliderSpec{0x351, 30.0, 0, 0.0, entry<ls_lateral_bar>, {}});
 Element* e64_list[] = {&e64_ls_roll.header, nullptr};
 SliderElement e63_fd_pitch = make_slider(header(kKindSlider, 0x12A0, {64, 100}, e64_list),
-                                         SliderSpec{0, 0.0, 0x319, 1.0, nullptr, fd_vertical_bar});
+                                         SliderSpec{0, 0.0, 0x319, 1.0, {}, entry<fd_vertical_bar>});
 Element* e63_list[] = {&e63_fd_pitch.header, nullptr};
 SliderElement e62_fd_roll = make_slider(header(kKindSlider, 0x1290, {94, 72}, e63_list),
-                                        SliderSpec{0x31A, -1.0, 0, 0.0, fd_lateral_bar, nullptr});
+                                        SliderSpec{0x31A, -1.0, 0, 0.0, entry<fd_lateral_bar>, {}});
 Element* e62_list[] = {&e62_fd_roll.header, nullptr};
 
 // 61: radio height readout.
-StringElement e61_radio_height =
-    make_string(string_header({80, 140}, e62_list, kFlagsFixed),
-                StringSpec{{0x266, 0, 0}, 28, 11, kAmber, kRadioHeightBox, 0, kFont, 400, 0x25, 4, radio_height});
+StringElement e61_radio_height = make_string(
+    string_header({80, 140}, e62_list, kFlagsFixed),
+    StringSpec{{0x266, 0, 0}, 28, 11, kAmber, kRadioHeightBox, 0, kFont, 400, 0x25, 4, entry<radio_height>});
 Element* e61_list[] = {&e61_radio_height.header, nullptr};
 
 // 60: flight-control symbol.
@@ -685,8 +685,8 @@ Element* e60_list[] = {&e60_flight_control.header, nullptr};
 
 // 59: attitude sphere.
 SpriteElement e59_sphere = make_sprite(header(kKindSprite, 0x1100, {47, 45}, e60_list, kFlagsFixed, {94, 100}),
-                                       SpriteSlotSpec{0x4E, 2.0, attitude_first_slot},
-                                       SpriteSlotSpec{0x50, -1.0, attitude_second_slot}, SpriteSlotSpec{});
+                                       SpriteSlotSpec{0x4E, 2.0, entry<attitude_first_slot>},
+                                       SpriteSlotSpec{0x50, -1.0, entry<attitude_second_slot>}, SpriteSlotSpec{});
 Element* e59_list[] = {&e59_sphere.header, nullptr};
 
 // 53-58: altitude scale.
@@ -694,46 +694,46 @@ StringElement e58_alt_hundreds =
     make_string(string_header({152, 94}, e59_list), text_spec(0x4A, 0, 0, 23, 11, kGreen, 3, entry<altitude_hundreds>));
 Element* e58_list[] = {&e58_alt_hundreds.header, nullptr};
 MovingElement e57_ground = make_moving(header(kKindMoving, 0x11B0, {150, 45}, e58_list),
-                                       MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, nullptr, ground_reference});
+                                       MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, {}, entry<ground_reference>});
 Element* e57_list[] = {&e57_ground.header, nullptr};
 MovingElement e56_alt_target_selected =
     make_moving(header(kKindMoving, 0x1110, {150, 45}, e57_list),
-                MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, nullptr, target_altitude_selected});
+                MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, {}, entry<target_altitude_selected>});
 Element* e56_list[] = {&e56_alt_target_selected.header, nullptr};
 MovingElement e55_alt_target_held =
     make_moving(header(kKindMoving, 0x1230, {150, 45}, e56_list),
-                MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, nullptr, target_altitude_held});
+                MovingSpec{0, 0.0, 0.0, 0x4A, 0.0, kAltWindow, {}, entry<target_altitude_held>});
 Element* e55_list[] = {&e55_alt_target_held.header, nullptr};
 MovingElement e54_alt_tape = make_moving(header(kKindMoving, 0x10C0, {150, 45}, e55_list, kFlagsFixed),
-                                         MovingSpec{0, 0.0, 0.0, 0x4A, kAltTapeTop, 0.0, nullptr, altitude_tape});
+                                         MovingSpec{0, 0.0, 0.0, 0x4A, kAltTapeTop, 0.0, {}, entry<altitude_tape>});
 Element* e54_list[] = {&e54_alt_tape.header, nullptr};
 MovingElement e53_alt_drum = make_moving(header(kKindMoving, 0x10D0, {175, 90}, e54_list, kFlagsFixed),
-                                         MovingSpec{0, 0.0, 0.0, 0x4A, 99.0, 0.0, nullptr, altitude_drum});
+                                         MovingSpec{0, 0.0, 0.0, 0x4A, 99.0, 0.0, {}, entry<altitude_drum>});
 Element* e53_list[] = {&e53_alt_drum.header, nullptr};
 
 // 48-52: heading scale.
 MovingElement e52_selected_heading =
     make_moving(header(kKindMoving, 0x1200, {46, 171}, e53_list),
-                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, selected_heading_selected, nullptr});
+                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, entry<selected_heading_selected>, {}});
 Element* e52_list[] = {&e52_selected_heading.header, nullptr};
 MovingElement e51_managed_heading =
     make_moving(header(kKindMoving, 0x1250, {46, 171}, e52_list),
-                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, selected_heading_managed, nullptr});
+                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, entry<selected_heading_managed>, {}});
 Element* e51_list[] = {&e51_managed_heading.header, nullptr};
 MovingElement e50_heading_reference =
     make_moving(header(kKindMoving, 0x11F0, {46, 171}, e51_list),
-                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, heading_reference, nullptr});
+                MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, entry<heading_reference>, {}});
 Element* e50_list[] = {&e50_heading_reference.header, nullptr};
 MovingElement e49_track = make_moving(header(kKindMoving, 0x1130, {46, 171}, e50_list),
-                                      MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, track_symbol, nullptr});
+                                      MovingSpec{0x51, 0.0, kHeadingWindow, 0, 0.0, 0.0, entry<track_symbol>, {}});
 Element* e49_list[] = {&e49_track.header, nullptr};
 MovingElement e48_heading_tape = make_moving(header(kKindMoving, 0x10F0, {46, 171}, e49_list, kFlagsFixed),
-                                             MovingSpec{0x51, 0.0, 360.0, 0, 0.0, 0.0, heading_tape, nullptr});
+                                             MovingSpec{0x51, 0.0, 360.0, 0, 0.0, 0.0, entry<heading_tape>, {}});
 Element* e48_list[] = {&e48_heading_tape.header, nullptr};
 
 // 39-47: speed scale.
 constexpr MovingSpec speed_spec(double y_min, double y_max, Entry<ElementCallback> callback, uint32_t token = 0x3D) {
-  return MovingSpec{0, 0.0, 0.0, token, y_min, y_max, nullptr, callback};
+  return MovingSpec{0, 0.0, 0.0, token, y_min, y_max, {}, callback};
 }
 MovingElement e47_trend_up =
     make_moving(header(kKindMoving, 0x11C0, {9, 45}, e48_list), speed_spec(0.0, kSpeedCentre, entry<trend_up_arrow>));
@@ -816,7 +816,7 @@ const NeedlePoint vs_calibration[] = {
     needle_point(187, 70, 2000.0),   needle_point(187, 62, 4000.0),   needle_point(187, 54, 6000.0),
 };
 NeedleElement e24_vs_needle = make_needle(header(kKindNeedle, 0x1170, {214, 100}, e25_list),
-                                          NeedleSpec{0x41, vs_calibration, 9, 0, vertical_speed_needle});
+                                          NeedleSpec{0x41, vs_calibration, 9, 0, entry<vertical_speed_needle>});
 Element* e24_list[] = {&e24_vs_needle.header, nullptr};
 
 // 11-23: flight mode annunciator.

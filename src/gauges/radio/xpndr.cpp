@@ -139,7 +139,7 @@ uint32_t CORVANE_CALL xpndr_clear_click(uint32_t /*x*/, uint32_t /*y*/) {
 
 StringElement code_display = make_string(
     element_header(kKindString, kNoBitmap, {83, 4}, &gauge_xpndr, nullptr, kFailures14, 0x3),
-    StringSpec{{0x26, 0, 0}, 72, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, xpndr_code_text});
+    StringSpec{{0x26, 0, 0}, 72, 14, 0x3287FF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, entry<xpndr_code_text>});
 IconElement mode_selector = make_icon(element_header(kKindIcon, 0x3101, {35, 27}, &gauge_xpndr, nullptr, nullptr, 0x3),
                                       3, entry<xpndr_mode_icon>, 0, 3);
 IconElement ident_light = make_icon(element_header(kKindIcon, 0x4F10, {181, 32}, &gauge_xpndr, nullptr, nullptr, 0x3),

@@ -27,12 +27,12 @@ const NeedlePoint airspeed_table[] = {
 
 NeedleElement knots_needle =
     make_needle(element_header(kKindNeedle, 0x5100, {34, 34}, &gauge_airspeed, nullptr, nullptr, 0x4003, {9, 5}),
-                NeedleSpec{0x3D, airspeed_table, 7, 6, stby_airspeed_clamp});
+                NeedleSpec{0x3D, airspeed_table, 7, 6, entry<stby_airspeed_clamp>});
 Element* knots_needle_list[] = {&knots_needle.header, nullptr};
 
 NeedleElement fine_needle = make_needle(
     element_header(kKindNeedle, 0x5200, {34, 34}, &gauge_airspeed, knots_needle_list, nullptr, 0x4003, {3, 5}),
-    NeedleSpec{0x3F, airspeed_table, 7, 18, stby_airspeed_128});
+    NeedleSpec{0x3F, airspeed_table, 7, 18, entry<stby_airspeed_128>});
 Element* fine_needle_list[] = {&fine_needle.header, nullptr};
 
 StaticElement dial = make_static(0x5010, {6, 6}, &gauge_airspeed, fine_needle_list, nullptr, 0x4001);

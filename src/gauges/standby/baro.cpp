@@ -32,16 +32,16 @@ const NeedlePoint baro_needle_table[] = {needle_point(31, 65, 948.0), needle_poi
 
 NeedleElement baro_needle =
     make_needle(element_header(kKindNeedle, 0x1020, {30, 52}, &gauge_baro, nullptr, nullptr, 0x3, {13, 12}),
-                NeedleSpec{0x4B, baro_needle_table, 2, 6, nullptr});
+                NeedleSpec{0x4B, baro_needle_table, 2, 6, {}});
 Element* baro_needle_list[] = {&baro_needle.header, nullptr};
 
 IconElement baro_icon = make_icon(
     element_header(kKindIcon, 0x1010, {15, 37}, &gauge_baro, baro_needle_list, nullptr, 0x3), 2, entry<baro_unit_icon>);
 Element* baro_icon_list[] = {&baro_icon.header, nullptr};
 
-StringElement baro_string =
-    make_string(element_header(kKindString, kNoBitmap, {4, 5}, &gauge_baro, baro_icon_list, kFailures14_15, 0x3),
-                StringSpec{{0x4B, 0x4C, 0}, 50, 16, 0x3287FF, 0x14195F, 0x5A5A5A, "Quartz", 700, 0x25, 5, baro_text});
+StringElement baro_string = make_string(
+    element_header(kKindString, kNoBitmap, {4, 5}, &gauge_baro, baro_icon_list, kFailures14_15, 0x3),
+    StringSpec{{0x4B, 0x4C, 0}, 50, 16, 0x3287FF, 0x14195F, 0x5A5A5A, "Quartz", 700, 0x25, 5, entry<baro_text>});
 Element* baro_string_list[] = {&baro_string.header, nullptr};
 
 StaticElement baro_background = make_static(0x1000, {0, 0}, &gauge_baro, baro_string_list, nullptr, 0x1);

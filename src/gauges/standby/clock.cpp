@@ -46,12 +46,12 @@ const NeedlePoint second_hand_table[] = {needle_point(34, 10, 0.0), needle_point
 
 NeedleElement second_hand =
     make_needle(element_header(kKindNeedle, 0x2E00, {34, 34}, &gauge_clock, mode_icon_list, nullptr, 0x4002, {2, 1}),
-                NeedleSpec{0x25C, second_hand_table, 2, 0, chrono_seconds});
+                NeedleSpec{0x25C, second_hand_table, 2, 0, entry<chrono_seconds>});
 Element* second_hand_list[] = {&second_hand.header, nullptr};
 
 StringElement window = make_string(
     element_header(kKindString, kNoBitmap, {16, 28}, &gauge_clock, second_hand_list, kFailures14, 0x4002),
-    StringSpec{{0x3, 0x4, 0x150}, 37, 13, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, clock_text});
+    StringSpec{{0x3, 0x4, 0x150}, 37, 13, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, entry<clock_text>});
 Element* window_list[] = {&window.header, nullptr};
 
 StaticElement face = make_static(0x2D10, {6, 6}, &gauge_clock, window_list, nullptr, 0x4001);

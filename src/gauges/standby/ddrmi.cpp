@@ -32,12 +32,12 @@ double CORVANE_CALL ddrmi_ptr2_knob(Element* element);
 
 NeedleElement pointer1 =
     make_needle(element_header(kKindNeedle, 0x3C00, {49, 72}, &gauge_ddrmi, nullptr, nullptr, 0x4003, {30, 5}),
-                NeedleSpec{0, nullptr, 0, 6, ddrmi_pointer1});
+                NeedleSpec{0, nullptr, 0, 6, entry<ddrmi_pointer1>});
 Element* pointer1_list[] = {&pointer1.header, nullptr};
 
 NeedleElement pointer2 =
     make_needle(element_header(kKindNeedle, 0x3D00, {49, 72}, &gauge_ddrmi, pointer1_list, nullptr, 0x4003, {30, 4}),
-                NeedleSpec{0, nullptr, 0, 6, ddrmi_pointer2});
+                NeedleSpec{0, nullptr, 0, 6, entry<ddrmi_pointer2>});
 Element* pointer2_list[] = {&pointer2.header, nullptr};
 
 StaticElement card_mask = make_static(0x3B10, {13, 36}, &gauge_ddrmi, pointer2_list, nullptr, 0x4001);
@@ -45,7 +45,7 @@ Element* card_mask_list[] = {&card_mask.header, nullptr};
 
 NeedleElement compass_card =
     make_needle(element_header(kKindNeedle, 0x3B20, {49, 72}, &gauge_ddrmi, card_mask_list, nullptr, 0x4003, {36, 36}),
-                NeedleSpec{0x51, nullptr, 0, 6, ddrmi_compass_card});
+                NeedleSpec{0x51, nullptr, 0, 6, entry<ddrmi_compass_card>});
 Element* compass_card_list[] = {&compass_card.header, nullptr};
 
 IconElement left_knob =
@@ -57,14 +57,14 @@ IconElement right_knob = make_icon(
     element_header(kKindIcon, 0x3F00, {72, 94}, &gauge_ddrmi, left_knob_list, nullptr, 0x3), 2, entry<ddrmi_ptr2_knob>);
 Element* right_knob_list[] = {&right_knob.header, nullptr};
 
-StringElement dme1 =
-    make_string(element_header(kKindString, kNoBitmap, {11, 22}, &gauge_ddrmi, right_knob_list, nullptr, 0x4002),
-                StringSpec{{0x1F, 0, 0}, 36, 13, 0xFFFFFF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, ddrmi_dme_text});
+StringElement dme1 = make_string(
+    element_header(kKindString, kNoBitmap, {11, 22}, &gauge_ddrmi, right_knob_list, nullptr, 0x4002),
+    StringSpec{{0x1F, 0, 0}, 36, 13, 0xFFFFFF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, entry<ddrmi_dme_text>});
 Element* dme1_list[] = {&dme1.header, nullptr};
 
-StringElement dme2 =
-    make_string(element_header(kKindString, kNoBitmap, {52, 22}, &gauge_ddrmi, dme1_list, nullptr, 0x4002),
-                StringSpec{{0x23, 0, 0}, 36, 13, 0xFFFFFF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, ddrmi_dme_text});
+StringElement dme2 = make_string(
+    element_header(kKindString, kNoBitmap, {52, 22}, &gauge_ddrmi, dme1_list, nullptr, 0x4002),
+    StringSpec{{0x23, 0, 0}, 36, 13, 0xFFFFFF, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, entry<ddrmi_dme_text>});
 Element* dme2_list[] = {&dme2.header, nullptr};
 
 StaticElement bezel = make_static(0x3B05, {9, 23}, &gauge_ddrmi, dme2_list, nullptr, 0x4001);

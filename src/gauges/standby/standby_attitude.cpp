@@ -19,7 +19,7 @@ double CORVANE_CALL stby_pitch_limit(Element* element);
 
 SpriteElement horizon = make_sprite(
     element_header(kKindSprite, 0x3F20, {0, 0}, &gauge_standby_attitude, nullptr, nullptr, 0x4001, {41, 41}),
-    SpriteSlotSpec{0x4E, 1.0, stby_pitch_limit}, SpriteSlotSpec{0x50, -1.0, nullptr}, SpriteSlotSpec{});
+    SpriteSlotSpec{0x4E, 1.0, entry<stby_pitch_limit>}, SpriteSlotSpec{0x50, -1.0, {}}, SpriteSlotSpec{});
 Element* horizon_list[] = {&horizon.header, nullptr};
 
 StaticElement background = make_static(0x3F10, {0, 0}, &gauge_standby_attitude, horizon_list, nullptr, 0x1);

@@ -57,17 +57,17 @@ const NeedlePoint pointer_table[] = {needle_point(34, 7, 0.0), needle_point(34, 
 
 NeedleElement pointer = make_needle(
     element_header(kKindNeedle, 0x5100, {34, 34}, &gauge_stdby_altimeter, unit_icon_list, nullptr, 0x4003, {9, 5}),
-    NeedleSpec{0x49, pointer_table, 2, 6, stby_altitude_feet});
+    NeedleSpec{0x49, pointer_table, 2, 6, entry<stby_altitude_feet>});
 Element* pointer_list[] = {&pointer.header, nullptr};
 
 StringElement drum = make_string(
     element_header(kKindString, kNoBitmap, {12, 24}, &gauge_stdby_altimeter, pointer_list, kFailures14, 0x4002),
-    StringSpec{{0x49, 0, 0}, 40, 10, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, stby_altitude_text});
+    StringSpec{{0x49, 0, 0}, 40, 10, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 5, entry<stby_altitude_text>});
 Element* drum_list[] = {&drum.header, nullptr};
 
 StringElement baro_window = make_string(
     element_header(kKindString, kNoBitmap, {25, 49}, &gauge_stdby_altimeter, drum_list, kFailures14, 0x4002),
-    StringSpec{{0, 0, 0}, 18, 8, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, stby_baro_text});
+    StringSpec{{0, 0, 0}, 18, 8, 0xD2D2D2, 0x080808, 0x5A5A5A, "Quartz", 400, 0x25, 4, entry<stby_baro_text>});
 Element* baro_window_list[] = {&baro_window.header, nullptr};
 
 StaticElement face = make_static(0x5310, {6, 6}, &gauge_stdby_altimeter, baro_window_list, nullptr, 0x4001);
