@@ -923,7 +923,7 @@ void dial(cairo_t* cr, const Picture& p) {
         const double a = (-90 + (v - 60) * 340.0 / 340.0) * kPi / 180;
         text(cr, std::to_string(v / 10), cx + 19 * std::cos(a), cy + 19 * std::sin(a), 5, kLegend);
       }
-      text(cr, "KNOTS", cx, cy + 10, 4, kLegend);
+      text(cr, "KNOTS", cx, cy - 10, 4, kLegend);
       return;
     }
     case 2: {  // standby altimeter face: 0 to 9 hundreds
@@ -1462,7 +1462,7 @@ void flap_indicator(cairo_t* cr, const Picture& p) {
   }
   if (!handle) {  // slats on the left, flaps on the right
     text(cr, "S", 3, 12, 5, kLegend);
-    text(cr, "F", 72, 12, 5, kLegend);
+    text(cr, "F", 66, 12, 5, kLegend);
   }
 }
 
