@@ -14,7 +14,7 @@ add_subdirectory(tools/pe_check)
 set(CORVANE_NO_LEAK_CHECK ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0)
 
 set(CORVANE_BITMAP_DIR ${CMAKE_BINARY_DIR}/bitmaps)
-add_custom_command(OUTPUT ${CORVANE_BITMAP_DIR}/bitmaps.txt ${CORVANE_BITMAP_DIR}/corvane_bitmaps.rc
+add_custom_command(OUTPUT ${CORVANE_BITMAP_DIR}/bitmaps.txt ${CORVANE_BITMAP_DIR}/corvane_bitmaps.rc ${CORVANE_BITMAP_DIR}/legends.txt
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CORVANE_BITMAP_DIR}
   COMMAND ${CORVANE_NO_LEAK_CHECK} $<TARGET_FILE:corvane_bitmap_gen> ${CORVANE_BITMAP_DIR}
   DEPENDS corvane_bitmap_gen

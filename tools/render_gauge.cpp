@@ -8,7 +8,9 @@
 // --cycles N (panel cycles before drawing, default 3), --step SECONDS (the
 // simulation clock, token 0x25C, moves on by this much before each cycle, so
 // that timed displays such as the PFD self-test run their course),
-// --param TEXT (the gauge's parameter text), --night. Variables are TOKEN=VALUE, the token in
+// --param TEXT (the gauge's parameter text), --night, --window N (only the
+// panel's Nth window, counted from 0), --click GAUGE:X,Y (a click on the
+// gauge after it is installed, before the cycles; repeatable). Variables are TOKEN=VALUE, the token in
 // hexadecimal with 0x or decimal.
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +25,7 @@ namespace {
 int usage() {
   std::fprintf(stderr,
                "usage: render_gauge (--gauge NAME | --panel panel.cfg) -o OUT.png [--night] [--scale S] [--cycles N]\n"
-               "                    [--step SECONDS]\n"
+               "                    [--step SECONDS] [--window N] [--click GAUGE:X,Y]...\n"
                "                    [--param TEXT] [--bitmaps DIR] [TOKEN=VALUE ...]\n");
   return 2;
 }
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
   std::string gauge_name, panel_path, out, param, bitmaps = CORVANE_BITMAP_DIR;
   corvane::render::RenderOptions options;
   int cycles = 3;
+  int window = -1;
+  std::vector<std::string> clicks;
   double step = 0.0;
   std::vector<std::pair<uint32_t, double>> vars;
   for (int i = 1; i < argc; ++i) {
@@ -52,6 +56,10 @@ int main(int argc, char** argv) {
       options.scale = std::atof(v);
     } else if (a == "--cycles" && (v = next())) {
       cycles = std::atoi(v);
+    } else if (a == "--click" && (v = next())) {
+      clicks.emplace_back(v);
+    } else if (a == "--window" && (v = next())) {
+      window = std::atoi(v);
     } else if (a == "--step" && (v = next())) {
       step = std::atof(v);
     } else if (a == "--param" && (v = next())) {
@@ -86,11 +94,28 @@ int main(int argc, char** argv) {
       return 1;
     }
     const auto gauges = corvane::render::install_panel(host, config);
+    for (const std::string& c : clicks) {
+      const size_t colon = c.rfind(':');
+      int x = 0, y = 0;
+      corvane::GaugeHeader* target = colon == std::string::npos ? nullptr : host.gauge(c.substr(0, colon));
+      if (target == nullptr || std::sscanf(c.c_str() + colon + 1, "%d,%d", &x, &y) != 2 || !host.click(target, x, y)) {
+        std::fprintf(stderr, "nothing to click at %s\n", c.c_str());
+        return 1;
+      }
+      host.cycle(target);
+    }
     for (int c = 0; c < cycles; ++c) {
       host.set_var(0x25C, host.var(0x25C) + step);
       for (corvane::GaugeHeader* gauge : gauges) {
         host.cycle(gauge);
       }
+    }
+    if (window >= 0) {
+      if (static_cast<size_t>(window) >= config.windows.size()) {
+        std::fprintf(stderr, "%s has no window %d\n", panel_path.c_str(), window);
+        return 1;
+      }
+      config.windows = {config.windows[static_cast<size_t>(window)]};
     }
     surface = corvane::render::draw_panel(host, config, store, options);
   } else {

@@ -2,9 +2,12 @@
 // colour, so it becomes alpha 0 here.
 #include <dirent.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -80,16 +83,59 @@ BitmapStore::~BitmapStore() {
   for (auto& [id, surface] : bitmaps_) {
     cairo_surface_destroy(surface);
   }
+  for (auto& [image, mask] : paint_masks_) {
+    cairo_surface_destroy(mask);
+  }
 }
+
+namespace {
+
+// How much a lit panel darkens a pixel at night: the blue-grey paint goes
+// dark, while legends, light bars, lamps and the displays' neutral greys and
+// blacks keep their light (the panel's integral lighting shines through the
+// legends, not the paint).
+cairo_surface_t* make_paint_mask(cairo_surface_t* image, double darkening) {
+  const int w = cairo_image_surface_get_width(image), h = cairo_image_surface_get_height(image);
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  cairo_surface_flush(image);
+  const unsigned char* src = cairo_image_surface_get_data(image);
+  unsigned char* dst = cairo_image_surface_get_data(mask);
+  const int src_stride = cairo_image_surface_get_stride(image), dst_stride = cairo_image_surface_get_stride(mask);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      uint32_t px;
+      std::memcpy(&px, src + y * src_stride + x * 4, 4);
+      const int a = static_cast<int>(px >> 24), r = (px >> 16) & 0xFF, g = (px >> 8) & 0xFF, b = px & 0xFF;
+      const int brightest = std::max(r, std::max(g, b));
+      const double tint = std::clamp((b - r - 4) / 8.0, 0.0, 1.0);
+      const double dull = std::clamp((200 - brightest) / 30.0, 0.0, 1.0);
+      dst[y * dst_stride + x] = static_cast<unsigned char>(std::lround(a * darkening * tint * dull));
+    }
+  }
+  cairo_surface_mark_dirty(mask);
+  return mask;
+}
+
+}  // namespace
 
 void BitmapStore::add(uint32_t id, cairo_surface_t* surface) {
   auto it = bitmaps_.find(id);
   if (it != bitmaps_.end()) {
+    if (auto m = paint_masks_.find(it->second); m != paint_masks_.end()) {
+      cairo_surface_destroy(m->second);
+      paint_masks_.erase(m);
+    }
     cairo_surface_destroy(it->second);
     it->second = surface;
   } else {
     bitmaps_[id] = surface;
   }
+  paint_masks_[surface] = make_paint_mask(surface, kNightPaintDarkening);
+}
+
+cairo_surface_t* BitmapStore::paint_mask(cairo_surface_t* image) const {
+  const auto it = paint_masks_.find(image);
+  return it == paint_masks_.end() ? nullptr : it->second;
 }
 
 cairo_surface_t* BitmapStore::find(uint32_t id) const {

@@ -20,13 +20,23 @@ bool dimmed(const Element* e, const RenderOptions& options) {
   return options.night && (e->image_flags & kFlagBright) == 0;
 }
 
-// Paints a surface at (x, y) of the current user space, darkened when dim.
+// The store whose bitmaps are being drawn, for the night paint masks.
+const BitmapStore* g_store = nullptr;
+bool g_night = false;
+
+// Paints a surface at (x, y) of the current user space, darkened when dim;
+// lit at night, only its paint darkens.
 void paint_image(cairo_t* cr, cairo_surface_t* image, double x, double y, bool dim) {
   cairo_set_source_surface(cr, image, x, y);
   cairo_paint(cr);
   if (dim) {
     cairo_set_source_rgba(cr, 0, 0, 0, kNightDim);
     cairo_mask_surface(cr, image, x, y);
+  } else if (g_night && g_store != nullptr) {
+    if (cairo_surface_t* mask = g_store->paint_mask(image)) {
+      cairo_set_source_rgb(cr, 0, 0, 0);
+      cairo_mask_surface(cr, mask, x, y);
+    }
   }
 }
 
@@ -290,9 +300,13 @@ void draw_gauge(cairo_t* cr, const testhost::TestHost& host, const GaugeHeader* 
   if (gauge == nullptr || gauge->elements == nullptr) {
     return;
   }
+  g_store = &store;
+  g_night = options.night;
   for (Element* const* root = gauge->elements; *root != nullptr; ++root) {
     draw_element(cr, host, *root, store, options, 0);
   }
+  g_store = nullptr;
+  g_night = false;
 }
 
 cairo_surface_t* render_gauge(const testhost::TestHost& host, const GaugeHeader* gauge, const BitmapStore& store,

@@ -35,7 +35,10 @@
 //   it horizontally by value x scale pixels (no gauge uses it). The texture
 //   scale fields scale the texture.
 // - Image flags: a hidden element is not drawn, but its children are. In
-//   night mode an element without the bright bit is dimmed; lit ones are not.
+//   night mode an element without the bright bit is dimmed; a lit one shows
+//   the panel's integral lighting: its blue-grey paint goes dark, while its
+//   legends, light bars, lamps and the displays' neutral greys keep their
+//   light.
 #pragma once
 
 #include <cairo.h>
@@ -66,10 +69,17 @@ class BitmapStore {
   void add(uint32_t id, cairo_surface_t* surface);
   cairo_surface_t* find(uint32_t id) const;
   size_t size() const { return bitmaps_.size(); }
+  // For a surface of the store: the alpha (A8) with which black darkens its
+  // paint at night when the element is lit; nullptr for other surfaces.
+  cairo_surface_t* paint_mask(cairo_surface_t* image) const;
 
  private:
   std::map<uint32_t, cairo_surface_t*> bitmaps_;
+  std::map<cairo_surface_t*, cairo_surface_t*> paint_masks_;
 };
+
+// How dark a lit panel's paint is at night (the share of its light taken).
+inline constexpr double kNightPaintDarkening = 0.8;
 
 struct RenderOptions {
   bool night = false;

@@ -3,16 +3,21 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "bmp_writer.h"
 #include "module_fixture.h"
 #include "pe_image.h"
 #include "pictures.h"
 #include "render.h"
+#include "shared/cockpit_state.h"
 
 namespace corvane::render {
 namespace {
@@ -117,34 +122,151 @@ TEST(Pictures, EveryIdIsGeneratedAtItsSizeAndDepthAndIconStatesAreConsecutive) {
   }
 }
 
-TEST(Pictures, KnobAndButtonStatesDiffer) {
-  // Each state of a multi-state picture must look different, or an icon
-  // could not show its state.
+struct Box {
+  int x, y, w, h;
+  bool overlaps(const Box& o) const { return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h; }
+};
+
+struct Legend {
+  Box box;
+  std::string text;
+};
+
+// The generator's record of every legend it drew: "ID x y w h TEXT".
+std::map<uint32_t, std::vector<Legend>> read_legends() {
+  std::map<uint32_t, std::vector<Legend>> out;
+  std::ifstream file(std::string(CORVANE_BITMAP_DIR) + "/legends.txt");
+  std::string line;
+  while (std::getline(file, line)) {
+    std::istringstream in(line);
+    uint32_t id = 0;
+    Legend l;
+    in >> std::hex >> id >> std::dec >> l.box.x >> l.box.y >> l.box.w >> l.box.h >> std::ws;
+    std::getline(in, l.text);
+    out[id].push_back(l);
+  }
+  return out;
+}
+
+bool surface_equal(cairo_surface_t* a, cairo_surface_t* b) {
+  const int w = cairo_image_surface_get_width(a), h = cairo_image_surface_get_height(a);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (argb(a, x, y) != argb(b, x, y)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+class Art : public test::ModuleTest {};
+
+TEST_F(Art, LegendsNeitherOverlapNorLeaveTheirPictureNorLieUnderTheGaugesElements) {
+  const auto legends = read_legends();
+  ASSERT_GT(legends.size(), 60u);
+  for (const art::Picture& p : art::pictures()) {
+    const auto it = legends.find(p.id);
+    if (it == legends.end()) {
+      continue;
+    }
+    const std::vector<Legend>& all = it->second;
+    for (size_t i = 0; i < all.size(); ++i) {
+      const Box& b = all[i].box;
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= p.width && b.y + b.h <= p.height)
+          << std::hex << p.id << ": \"" << all[i].text << "\" crosses the edge";
+      for (size_t j = i + 1; j < all.size(); ++j) {
+        EXPECT_FALSE(b.overlaps(all[j].box))
+            << std::hex << p.id << ": \"" << all[i].text << "\" overlaps \"" << all[j].text << "\"";
+      }
+    }
+  }
+  // Every element drawn after a background with legends, as the gauge places
+  // it: a bitmap's size, a string's box, a moving image's or sprite's window.
   BitmapStore store;
   store.load_folder(CORVANE_BITMAP_DIR);
-  auto same = [&](uint32_t a, uint32_t b) {
-    cairo_surface_t* sa = store.find(a);
-    cairo_surface_t* sb = store.find(b);
-    const int w = cairo_image_surface_get_width(sa), h = cairo_image_surface_get_height(sa);
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        if (argb(sa, x, y) != argb(sb, x, y)) {
-          return false;
+  auto size_of = [&](uint32_t id, int& w, int& h) {
+    cairo_surface_t* s = store.find(id);
+    w = s != nullptr ? cairo_image_surface_get_width(s) : 0;
+    h = s != nullptr ? cairo_image_surface_get_height(s) : 0;
+  };
+  // The SD shows one page picture at a time (an icon): each page is checked
+  // with the elements shown on it; a static background with everything drawn
+  // after it, shown or not.
+  for (GaugeHeader* gauge : host().gauges()) {
+    host().install(gauge);
+    host().cycle(gauge);
+    const bool paged = std::string(gauge->name) == "SD";
+    for (int page = paged ? 1 : 0; page <= (paged ? 8 : 0); ++page) {
+      if (paged) {
+        sd_page = page;
+        host().evaluate(gauge);
+      }
+      const std::vector<Element*> elements = testhost::TestHost::elements(gauge);
+      for (size_t b = 0; b < elements.size(); ++b) {
+        const Element* bg = elements[b];
+        const auto it = legends.find(bg->bitmap_id);
+        const bool shown_page = bg->kind == kKindIcon && (bg->image_flags & kFlagHidden) == 0;
+        if ((bg->kind != kKindStatic && !shown_page) || it == legends.end()) {
+          continue;
+        }
+        for (size_t e = b + 1; e < elements.size(); ++e) {
+          const Element* el = elements[e];
+          if (shown_page && (el->image_flags & kFlagHidden) != 0) {
+            continue;
+          }
+          Box r{el->x - bg->x, el->y - bg->y, 0, 0};
+          if (el->kind == kKindString) {
+            r.w = reinterpret_cast<const StringElement*>(el)->box_width;
+            r.h = reinterpret_cast<const StringElement*>(el)->box_height;
+          } else if (el->kind == kKindMoving || el->kind == kKindSprite) {
+            size_of(el->bitmap_id + 1, r.w, r.h);
+          } else if (el->kind == kKindStatic || el->kind == kKindIcon || el->kind == kKindSlider) {
+            size_of(el->bitmap_id, r.w, r.h);
+            if (el->kind == kKindSlider) {
+              const auto* s = reinterpret_cast<const SliderElement*>(el);
+              r.x += static_cast<int>(std::lround(host().values(el).value[0] * s->x_scale));
+              r.y += static_cast<int>(std::lround(host().values(el).value[1] * s->y_scale));
+            }
+          }
+          for (const Legend& l : it->second) {
+            EXPECT_FALSE(r.w > 0 && r.h > 0 && l.box.overlaps(r))
+                << gauge->name << ": \"" << l.text << "\" on " << std::hex << bg->bitmap_id << " lies under element "
+                << std::dec << e << " (" << r.x << "," << r.y << " " << r.w << "x" << r.h << ")";
+          }
         }
       }
     }
-    return true;
-  };
-  for (uint32_t id = 0x2C10; id < 0x2C17; ++id) {
-    EXPECT_FALSE(same(id, id + 1)) << std::hex << id;
-  }
-  for (uint32_t id : {0x2400u, 0x5B40u, 0x4740u, 0x4750u, 0x4751u, 0x4752u, 0x4D00u, 0x1060u, 0x4300u, 0x3800u, 0x3101u,
-                      0x3102u, 0x1F00u, 0x5540u, 0x60E0u}) {
-    EXPECT_FALSE(same(id, id + 1)) << std::hex << id;
   }
 }
 
-TEST(SoundFiles, SevenShortSixteenBitPcmFilesThatAreNotSilent) {
+TEST_F(Art, NoTwoImagesOfAnIconAreTheSame) {
+  // An icon shows a state by its image: two equal images would hide a state.
+  BitmapStore store;
+  store.load_folder(CORVANE_BITMAP_DIR);
+  int icons = 0;
+  for (GaugeHeader* gauge : host().gauges()) {
+    for (const Element* el : testhost::TestHost::elements(gauge)) {
+      const auto* icon = reinterpret_cast<const IconElement*>(el);
+      if (el->kind != kKindIcon || icon->image_count < 2) {
+        continue;
+      }
+      ++icons;
+      for (uint32_t i = 0; i < icon->image_count; ++i) {
+        for (uint32_t j = i + 1; j < icon->image_count; ++j) {
+          // An image without a picture (the SD's empty DISCH state) shows nothing.
+          cairo_surface_t* a = store.find(el->bitmap_id + i);
+          cairo_surface_t* b = store.find(el->bitmap_id + j);
+          EXPECT_FALSE(a != nullptr && b != nullptr && surface_equal(a, b))
+              << gauge->name << ": " << std::hex << el->bitmap_id + i << " and " << el->bitmap_id + j;
+        }
+      }
+    }
+  }
+  EXPECT_GT(icons, 50);
+}
+
+TEST(SoundFiles, SevenShortSixteenBitPcmFilesThatAreNotSilentAndNeverClick) {
   for (const char* name :
        {"Brisvalen_CLICK.wav", "Button_Press.wav", "Brisvalen_set_flap.wav", "Brisvalen_Cavalry_Charge.wav",
         "Brisvalen_Clicker.wav", "Brisvalen_SIGN.wav", "Brisvalen_CHIME.wav"}) {
@@ -155,18 +277,42 @@ TEST(SoundFiles, SevenShortSixteenBitPcmFilesThatAreNotSilent) {
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF") << name;
     EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEfmt ") << name;
     EXPECT_EQ(u16(20), 1u) << name;  // PCM
+    EXPECT_EQ(u16(22), 1u) << name;  // mono
+    EXPECT_EQ(u32(24), 22050u) << name;
     EXPECT_EQ(u16(34), 16u) << name;
     EXPECT_EQ(u32(4), b.size() - 8) << name;
     const uint32_t data = u32(40);
     ASSERT_EQ(data, b.size() - 44) << name;
     const double seconds = data / 2.0 / u32(24);
     EXPECT_GT(seconds, 0.05) << name;
-    EXPECT_LT(seconds, 2.0) << name;
-    int peak = 0;
+    EXPECT_LE(seconds, 1.2) << name;
+    std::vector<double> x;
     for (size_t i = 44; i + 1 < b.size(); i += 2) {
-      peak = std::max(peak, std::abs(static_cast<int16_t>(u16(i))));
+      x.push_back(static_cast<int16_t>(u16(i)) / 32768.0);
     }
-    EXPECT_GT(peak, 4000) << name;
+    double peak = 0.0;
+    for (double v : x) {
+      peak = std::max(peak, std::abs(v));
+    }
+    EXPECT_GT(peak, 0.12) << name;
+    // A click is a step the envelope does not explain: from one sample to the
+    // next the signal may move at most four times its level over the
+    // millisecond on either side (a tone near Nyquist swings twice its level;
+    // a smooth attack grows by less than that within a millisecond), plus a
+    // step of -34 dBFS. Starting from silence or stopping dead fails.
+    constexpr size_t kWindow = 22;
+    for (size_t i = 1; i < x.size(); ++i) {
+      double before = 0.0, after = 0.0;
+      for (size_t k = i > kWindow + 1 ? i - kWindow - 1 : 0; k < i; ++k) {
+        before = std::max(before, std::abs(x[k]));
+      }
+      for (size_t k = i; k < std::min(x.size(), i + kWindow + 1); ++k) {
+        after = std::max(after, std::abs(x[k]));
+      }
+      const double jump = std::abs(x[i] - x[i - 1]);
+      ASSERT_LE(jump, 4.0 * std::min(before, after) + 0.02) << name << " clicks at sample " << i;
+    }
+    EXPECT_LT(std::abs(x.front()) + std::abs(x.back()), 0.02) << name << " starts or ends off silence";
   }
 }
 

@@ -4,51 +4,102 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "style.h"
+
 namespace corvane::art {
 namespace {
 
-// Colours the cockpit uses exactly, so that legends and lights keep their hue
-// after quantisation.
-constexpr Rgb kExact[] = {
-    {64, 255, 64},    // ECAM green
-    {255, 135, 50},   // amber
-    {255, 30, 30},    // red
-    {255, 255, 0},    // yellow
-    {0, 255, 255},    // cyan
-    {60, 160, 255},   // ON blue
-    {70, 75, 82},     // panel grey
-    {55, 60, 66},     // panel grey, dark
-    {95, 100, 108},   // panel grey, light
-    {40, 90, 200},    // sky
-    {140, 85, 40},    // ground
-    {8, 8, 8},        // near-black
-    {20, 25, 95},     // quartz window background
-    {90, 90, 90},     // highlight
-    {230, 230, 230},  // legend white
-};
-
+// Colours the cockpit uses exactly, so that paint, legends and lights keep
+// their hue after quantisation, and the blends between them that antialiased
+// edges produce.
 std::vector<Rgb> make_palette() {
+  namespace st = style;
   std::vector<Rgb> p;
+  auto add = [&](st::Rgb c) {
+    const Rgb e{c.r, c.g, c.b};
+    for (const Rgb& q : p) {
+      if (q.r == e.r && q.g == e.g && q.b == e.b) {
+        return;
+      }
+    }
+    if (p.size() < 256) {
+      p.push_back(e);
+    }
+  };
+  auto ramp = [&](st::Rgb a, st::Rgb b, int steps) {
+    for (int i = 1; i < steps; ++i) {
+      auto mix = [&](uint8_t x, uint8_t y) { return static_cast<uint8_t>(x + (y - x) * i / steps); };
+      add({mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)});
+    }
+  };
   p.push_back({0, 0, 0});
-  for (int r = 0; r < 6; ++r) {
-    for (int g = 0; g < 6; ++g) {
-      for (int b = 0; b < 6; ++b) {
-        if (r == 0 && g == 0 && b == 0) {
-          continue;
+  for (st::Rgb c : {st::kPaint,
+                    st::kPaintLight,
+                    st::kPaintShadow,
+                    st::kGlareshield,
+                    st::kGlareLight,
+                    st::kGlareShadow,
+                    st::kSeam,
+                    st::kLegend,
+                    st::kScrew,
+                    st::kButton,
+                    st::kButtonLight,
+                    st::kButtonShadow,
+                    st::kCaptionOff,
+                    st::kKnob,
+                    st::kKnobRim,
+                    st::kKnobHighlight,
+                    st::kLever,
+                    st::kLeverShadow,
+                    st::kGuard,
+                    st::kGuardLight,
+                    st::kWindow,
+                    st::kBezel,
+                    st::kFace,
+                    st::kGreen,
+                    st::kAmber,
+                    st::kRed,
+                    st::kBlue,
+                    st::kCyan,
+                    st::kYellow,
+                    st::kWhite,
+                    st::kGrey,
+                    st::kScreen,
+                    st::kTape,
+                    st::kSky,
+                    st::kGround,
+                    st::Rgb{20, 25, 95},
+                    st::Rgb{230, 230, 230}}) {
+    add(c);
+  }
+  for (st::Rgb c : {st::kAmber, st::kBlue, st::kGreen, st::kRed, st::kWhite}) {
+    add(st::unlit(c));
+  }
+  for (st::Rgb base : {st::kPaint, st::kGlareshield, st::kButton}) {
+    ramp(base, st::kLegend, 6);
+  }
+  for (st::Rgb c : {st::kGreen, st::kAmber, st::kRed, st::kCyan, st::kWhite, st::kBlue, st::kYellow}) {
+    ramp(st::kScreen, c, 5);
+  }
+  ramp(st::kKnob, st::kKnobHighlight, 5);
+  ramp(st::kPaint, st::kPaintShadow, 3);
+  ramp(st::kPaint, st::kButton, 3);
+  // A coarse colour cube for everything else, then greys.
+  for (int r = 0; r < 5; ++r) {
+    for (int g = 0; g < 5; ++g) {
+      for (int b = 0; b < 5; ++b) {
+        auto level = [](int i) { return static_cast<uint8_t>(i * 255 / 4); };
+        if (r + g + b > 0) {
+          add({level(r), level(g), level(b)});
         }
-        p.push_back({static_cast<uint8_t>(r * 51), static_cast<uint8_t>(g * 51), static_cast<uint8_t>(b * 51)});
       }
     }
   }
-  for (const Rgb& c : kExact) {
-    p.push_back(c);
+  for (int level = 4; p.size() < 256 && level < 256; level += 7) {
+    add({static_cast<uint8_t>(level), static_cast<uint8_t>(level), static_cast<uint8_t>(level)});
   }
-  // Greys fill the rest: panels are mostly grey.
-  int level = 4;
   while (p.size() < 256) {
-    const uint8_t v = static_cast<uint8_t>(level);
-    p.push_back({v, v, v});
-    level += 10;
+    p.push_back({255, 255, 255});
   }
   return p;
 }

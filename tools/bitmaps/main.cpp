@@ -1,7 +1,8 @@
 // Writes every bitmap of the module as ID.bmp (four hexadecimal digits) into
 // the given folder, the resource script that embeds them in Corvane.gau, and
 // a manifest (id, width, height, bits per pixel) for the check of the built
-// module.
+// module, and legends.txt: the box of every legend drawn (id, x, y, width,
+// height, text) for the layout checks.
 #include <cairo.h>
 
 #include <cstdio>
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
   const std::string dir = argv[1];
   FILE* rc = std::fopen((dir + "/corvane_bitmaps.rc").c_str(), "w");
   FILE* manifest = std::fopen((dir + "/bitmaps.txt").c_str(), "w");
-  if (rc == nullptr || manifest == nullptr) {
+  FILE* legend_file = std::fopen((dir + "/legends.txt").c_str(), "w");
+  if (rc == nullptr || manifest == nullptr || legend_file == nullptr) {
     std::fprintf(stderr, "cannot write into %s\n", dir.c_str());
     return 1;
   }
@@ -27,7 +29,11 @@ int main(int argc, char** argv) {
   for (const corvane::art::Picture& p : corvane::art::pictures()) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, p.width, p.height);
     cairo_t* cr = cairo_create(surface);
-    corvane::art::draw_picture(cr, p);
+    std::vector<corvane::art::LegendBox> legends;
+    corvane::art::draw_picture(cr, p, &legends);
+    for (const corvane::art::LegendBox& l : legends) {
+      std::fprintf(legend_file, "%04X %d %d %d %d %s\n", p.id, l.x, l.y, l.w, l.h, l.text.c_str());
+    }
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     char name[16];
@@ -49,5 +55,6 @@ int main(int argc, char** argv) {
   }
   std::fclose(rc);
   std::fclose(manifest);
+  std::fclose(legend_file);
   return failures == 0 ? 0 : 1;
 }

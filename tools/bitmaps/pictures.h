@@ -6,12 +6,13 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace corvane::art {
 
 enum class Family : uint8_t {
-  kPanel,       // grey panel, engraved legends "TEXT@x,y[,size]|..."
+  kPanel,       // painted panel (b = 1 the glareshield's), legends "TEXT@x,y[,size]|..."
   kScreen,      // display background, near-black, legends in the text's colour
   kKey,         // push-button with legend; a = lit, b = light colour
   kOverheadPb,  // 16x16 two-part push-button; a = state bits, text "UPPER/LOWER"
@@ -46,8 +47,15 @@ struct Picture {
 
 const std::vector<Picture>& pictures();
 
-// Draws one picture into a surface of its size.
-void draw_picture(cairo_t* cr, const Picture& picture);
+// Where a legend was drawn on a picture: its pixels' box and its text.
+struct LegendBox {
+  int x, y, w, h;
+  std::string text;
+};
+
+// Draws one picture into a surface of its size; the legends drawn are
+// appended to `legends` when given.
+void draw_picture(cairo_t* cr, const Picture& picture, std::vector<LegendBox>* legends = nullptr);
 
 // True when the picture's dark pixels are the transparent colour (needles, knobs, marks).
 bool uses_transparency(const Picture& picture);
