@@ -48,6 +48,27 @@ TEST_F(SdPages, EngAndElecTextsStayWithinFourCharacters) {
   EXPECT_DOUBLE_EQ(value(find(0x6180, 8, 90), 1), -80.0);
 }
 
+TEST_F(SdPages, FittedTextsKeepTheirDecimalsUntilTheTextOutgrowsItsField) {
+  struct Case {
+    uint32_t token;
+    int x, y;
+    double v;
+    const char* text;
+  };
+  // ELEC "%4.1f", vibration "%4.2f", pitch trim (v x 50) "%3.1fUP"/"DN".
+  for (const Case& c : std::vector<Case>{{0x2F2, 19, 61, 99.949, "99.9"},
+                                         {0x2F2, 19, 61, 99.95, " 100"},
+                                         {0x2F2, 19, 61, -9.949, "-9.9"},
+                                         {0x2F2, 19, 61, -9.951, " -10"},
+                                         {0x282, 140, 21, 9.9949, "9.99"},
+                                         {0x282, 140, 21, 9.9951, "10.0"},
+                                         {0x30F, 81, 41, 9.945 / 50.0, "9.9UP"},
+                                         {0x30F, 81, 41, -9.945 / 50.0, "9.9DN"},
+                                         {0x30F, 81, 41, 9.951 / 50.0, " 10UP"}}) {
+    EXPECT_EQ(show(c.token, c.v, c.x, c.y), c.text) << c.v;
+  }
+}
+
 TEST_F(SdPages, TankQuantitiesAndTheTankLowAlert) {
   // kg = level / 8388607 x capacity x 3.04; only tank 1 exists.
   host().set_var(0x126, 1000.0);

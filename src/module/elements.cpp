@@ -1,7 +1,8 @@
 #include "module/elements.h"
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "module/text_format.h"
 
 namespace corvane {
 
@@ -25,7 +26,7 @@ void write_text(Element* element, const char* format, ...) {
   }
   va_list args;
   va_start(args, format);
-  std::vsnprintf(s->text, static_cast<size_t>(s->char_count) + 1, format, args);
+  format_text_v(s->text, static_cast<size_t>(s->char_count) + 1, format, args);
   va_end(args);
 }
 

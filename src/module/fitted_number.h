@@ -1,11 +1,15 @@
-// Numbers for the small digital windows of the standby and overhead
-// instruments: a window holds a fixed number of characters, and a value that
-// needs more is shown with fewer decimals rather than with its digits cut off.
+// Numbers for small digital windows: a window holds a fixed number of
+// characters, and a value that needs more is shown with fewer decimals rather
+// than with its digits cut off. Whether a precision fits is decided by the
+// length of the text it gives, so a value that rounds up into one more digit
+// (9.996 as "10.00") steps down exactly where its text would outgrow the
+// window and nowhere else.
 #pragma once
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <cstddef>
+
+#include "module/text_format.h"
 
 namespace corvane {
 
@@ -18,14 +22,13 @@ inline bool format_fitted(char* out, int width, int max_precision, double value)
   if (!std::isfinite(value)) {
     return false;
   }
-  char buffer[400];  // "%f" of the largest double needs 309 digits
+  const auto size = static_cast<size_t>(width) + 1;
   for (int precision = max_precision; precision >= 0; --precision) {
-    const int length = std::snprintf(buffer, sizeof buffer, "%*.*f", width, precision, value);
-    if (length >= 0 && length <= width) {
-      std::memcpy(out, buffer, static_cast<size_t>(length) + 1);
+    if (format_text(out, size, "%*.*f", width, precision, value) <= width) {
       return true;
     }
   }
+  out[0] = '\0';
   return false;
 }
 

@@ -5,7 +5,6 @@
 #include "gauges/ecam/ewd.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "host/fsuipc.h"
@@ -14,6 +13,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/numeric.h"
+#include "module/text_format.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 
@@ -162,7 +162,7 @@ double CORVANE_CALL engine2_dial_egt(Element*) { return engine2_running != 0 ? 4
 double CORVANE_CALL dial_label(Element* element) { return record_double(as_icon(element)->variable) > 0.1 ? 1.0 : 0.0; }
 
 void set_detent(const char* text, int32_t limit) {
-  std::snprintf(thrust_detent_text, kDetentTextSize, "%s", text);
+  format_text(thrust_detent_text, kDetentTextSize, "%s", text);
   thrust_limit_percent = limit;
 }
 
@@ -459,7 +459,7 @@ void parse_flap_positions(const char* parameters) {
       if (i == length || text[i] == '-') {
         text[i] = '\0';
         float value = 0.0F;
-        if (i > start && std::sscanf(text + start, "%f", &value) == 1 && std::isfinite(value)) {
+        if (i > start && parse_float(text + start, &value) && std::isfinite(value)) {
           values[count] = value;
           ++count;
         }

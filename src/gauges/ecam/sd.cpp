@@ -10,6 +10,7 @@
 #include "gauges/ecam/sd_internal.h"
 #include "host/services.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/numeric.h"
@@ -35,10 +36,9 @@ void write_four_chars(Element* element, double value, int decimals) {
   }
   // Adding 0.0 turns -0.0 into 0.0, which would otherwise print a sign.
   value += 0.0;
-  if (decimals >= 2 && value >= 0.0 && value < 9.994) {
-    write_text(element, "%4.2f", value);
-  } else if (decimals >= 1 && value > -9.94 && value < 99.94) {
-    write_text(element, "%4.1f", value);
+  char text[5];
+  if (format_fitted(text, 4, decimals, value)) {
+    write_text(element, "%s", text);
   } else {
     write_text(element, "%4d", clamp_int(trunc_int(std::round(value)), -999, 9999));
   }

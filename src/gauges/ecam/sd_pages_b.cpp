@@ -4,6 +4,7 @@
 #include "gauges/ecam/sd_internal.h"
 #include "host/services.h"
 #include "module/elements.h"
+#include "module/fitted_number.h"
 #include "module/numeric.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
@@ -101,10 +102,11 @@ double CORVANE_CALL fctl_pitch_trim_text(Element* element) {
   }
   const bool down = trim < 0.0;
   const double shown = down ? -trim : trim + 0.0;
-  if (shown < 9.94) {
-    write_text(element, down ? "%3.1fDN" : "%3.1fUP", shown);
+  // From "10.0" on the tenth no longer fits: whole units, " 12UP".
+  char number[4];
+  if (format_fitted(number, 3, 1, shown)) {
+    write_text(element, down ? "%sDN" : "%sUP", number);
   } else {
-    // From 10.0 on the tenth no longer fits: whole units, " 12UP".
     const int whole = clamp_int(trunc_int(std::round(shown)), 0, 999);
     write_text(element, down ? "%3dDN" : "%3dUP", whole);
   }

@@ -5,11 +5,11 @@
 #include "gauges/ecam/warnings.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/text_format.h"
 #include "shared/cockpit_state.h"
 #include "shared/sounds.h"
 
@@ -86,7 +86,7 @@ void CORVANE_CALL warnings_gauge_callback(GaugeHeader* gauge, uint32_t service, 
     // A text that does not begin with a number leaves the default in place;
     // so do "nan" (nothing would ever compare below it: STALL WARNING would
     // be lost) and "inf" or a number beyond a float's range (always below).
-    if (std::sscanf(gauge->parameters, "%f", &threshold) == 1 && std::isfinite(threshold)) {
+    if (parse_float(gauge->parameters, &threshold) && std::isfinite(threshold)) {
       stall_threshold = static_cast<double>(threshold);
     }
   }

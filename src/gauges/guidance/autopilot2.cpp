@@ -5,7 +5,6 @@
 // the disconnect memos to the E/WD and owns the module's cockpit sounds.
 #include "gauges/guidance/autopilot2.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "gauges/ecam/ecam_messages.h"
@@ -14,6 +13,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/numeric.h"
+#include "module/text_format.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 #include "shared/panel_lighting.h"
@@ -327,7 +327,7 @@ double CORVANE_CALL speed_window(Element* element) {
   // The window has room for the fraction only: the leading digit is dropped.
   const double mach = string_variable(element, 1);
   char scratch[32];
-  std::snprintf(scratch, sizeof scratch, "%3.2f", mach);
+  format_text(scratch, sizeof scratch, "%3.2f", mach);
   write_text(element, "%s", scratch[0] != '\0' ? scratch + 1 : scratch);
   return mach;
 }

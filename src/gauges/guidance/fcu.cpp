@@ -5,7 +5,6 @@
 // this panel's knobs and lights too.
 #include "gauges/guidance/fcu.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "gauges/guidance/pass_fields.h"
@@ -13,6 +12,7 @@
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/text_format.h"
 #include "shared/panel_lighting.h"
 #include "shared/sounds.h"
 
@@ -131,8 +131,8 @@ void publish_mode() {
   const bool known = efis_mode_pos >= 1 && efis_mode_pos <= kKnobPositions;
   nd_mode = known ? kModePositions[efis_mode_pos - 1].nd_mode : 0;
   nd_map_mode = known ? kModePositions[efis_mode_pos - 1].map_mode : 0;
-  std::snprintf(map_mode_text, sizeof map_mode_text, "MapMode=%d", nd_map_mode);
-  std::snprintf(nd_mode_text, sizeof nd_mode_text, "NDMode=%d", nd_mode);
+  format_text(map_mode_text, sizeof map_mode_text, "MapMode=%d", nd_map_mode);
+  format_text(nd_mode_text, sizeof nd_mode_text, "NDMode=%d", nd_mode);
   write_field(&NdPassBlock::map_mode, map_mode_text);
   write_field(&NdPassBlock::nd_mode, nd_mode_text);
   play_sound(SOUND_CLICK);
@@ -141,7 +141,7 @@ void publish_mode() {
 void publish_range() {
   const bool known = efis_range_pos >= 1 && efis_range_pos <= kKnobPositions;
   nd_range = known ? kRanges[efis_range_pos - 1] : kRanges[0];
-  std::snprintf(range_text, sizeof range_text, "Range=%03d", nd_range);
+  format_text(range_text, sizeof range_text, "Range=%03d", nd_range);
   write_field(&NdPassBlock::range, range_text);
   play_sound(SOUND_CLICK);
 }
@@ -182,7 +182,7 @@ uint32_t CORVANE_CALL range_clockwise(uint32_t /*x*/, uint32_t /*y*/) {
 uint32_t toggle_item(uint32_t bit) {
   efis_items ^= bit;
   // The field holds two hex digits; bits beyond them have no button here.
-  std::snprintf(item_text, sizeof item_text, "Item=0x%02X", efis_items & 0xFFU);
+  format_text(item_text, sizeof item_text, "Item=0x%02X", efis_items & 0xFFU);
   write_field(&NdPassBlock::item, item_text);
   play_sound(SOUND_BUTTON);
   return 0;

@@ -4,13 +4,12 @@
 // a choice made there lights these buttons too.
 #include "gauges/guidance/fd.h"
 
-#include <cstdio>
-
 #include "gauges/guidance/pass_fields.h"
 #include "host/shared_memory.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/text_format.h"
 #include "shared/cockpit_state.h"
 #include "shared/panel_lighting.h"
 #include "shared/sounds.h"
@@ -52,7 +51,7 @@ double CORVANE_CALL ls_light(Element* element) {
 
 void publish(int mode) {
   fd_mode = mode;
-  std::snprintf(fd_mode_text, sizeof fd_mode_text, "FDMode=%d", fd_mode);
+  format_text(fd_mode_text, sizeof fd_mode_text, "FDMode=%d", fd_mode);
   if (fd_block_view != nullptr) {
     pass_field_write(fd_block_view, fd_mode_text, kFdFieldSize);
   }

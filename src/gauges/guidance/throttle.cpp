@@ -3,12 +3,12 @@
 #include "gauges/guidance/throttle.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/text_format.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 #include "shared/panel_lighting.h"
@@ -76,7 +76,7 @@ double parse_reverse_scale(const char* parameters) {
     return 1.0;
   }
   float scale = 1.0F;
-  if (std::sscanf(parameters, "%f", &scale) != 1 || !std::isfinite(scale)) {
+  if (!parse_float(parameters, &scale) || !std::isfinite(scale)) {
     return 1.0;
   }
   return static_cast<double>(scale);

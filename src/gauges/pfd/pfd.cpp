@@ -7,7 +7,6 @@
 #include "gauges/pfd/pfd.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "host/services.h"
@@ -16,6 +15,7 @@
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/numeric.h"
+#include "module/text_format.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
 
@@ -325,7 +325,7 @@ double CORVANE_CALL mach_number(Element* element) {
   const double mach = string_token(element, 0) / 65536.0 * 3.2;
   // Shown without its leading digit: 0.78 reads ".78".
   char text[32];
-  std::snprintf(text, sizeof text, "%4.2f", mach);
+  format_text(text, sizeof text, "%4.2f", mach);
   write_text(element, "%s", text + 1);
   return mach;
 }

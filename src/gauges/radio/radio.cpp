@@ -4,13 +4,12 @@
 // panel keeps it, tunes it itself and hands it over whole on transfer.
 #include "gauges/radio/radio.h"
 
-#include <cstdio>
-
 #include "host/services.h"
 #include "module/elements.h"
 #include "module/gauge_callbacks.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
+#include "module/text_format.h"
 #include "module/variables.h"
 #include "shared/panel_lighting.h"
 #include "shared/sounds.h"
@@ -131,8 +130,8 @@ void write_frequency(Element* element, bool standby) {
   const ReceiverTuning* tuning = tuning_for_mode();
   if (tuning != nullptr) {
     const auto bcd = static_cast<uint32_t>(read_sim_int(standby ? tuning->standby : tuning->active));
-    std::snprintf(base, sizeof base, "1%d%d.%d%d", static_cast<int>(digit(bcd, 12)), static_cast<int>(digit(bcd, 8)),
-                  static_cast<int>(digit(bcd, 4)), static_cast<int>(digit(bcd, 0)));
+    format_text(base, sizeof base, "1%d%d.%d%d", static_cast<int>(digit(bcd, 12)), static_cast<int>(digit(bcd, 8)),
+                static_cast<int>(digit(bcd, 4)), static_cast<int>(digit(bcd, 0)));
     // The simulator keeps two decimals of a 25 kHz channel: x2 stands for x25
     // and x7 for x75, so the third decimal is put back.
     const bool quarter = base[5] == '2' || base[5] == '7';
@@ -140,9 +139,9 @@ void write_frequency(Element* element, bool standby) {
   } else if (radio_mode == kModeAdf && !standby) {
     const auto main_digits = static_cast<uint32_t>(read_sim_int(SV_10));
     const auto extension = static_cast<uint32_t>(read_sim_int(SV_12));
-    std::snprintf(base, sizeof base, "%d%d%d%d.%d", static_cast<int>(digit(extension, 8)),
-                  static_cast<int>(digit(main_digits, 8)), static_cast<int>(digit(main_digits, 4)),
-                  static_cast<int>(digit(main_digits, 0)), static_cast<int>(digit(extension, 0)));
+    format_text(base, sizeof base, "%d%d%d%d.%d", static_cast<int>(digit(extension, 8)),
+                static_cast<int>(digit(main_digits, 8)), static_cast<int>(digit(main_digits, 4)),
+                static_cast<int>(digit(main_digits, 0)), static_cast<int>(digit(extension, 0)));
     write_text(element, "%s0", base);
   } else if (radio_mode == kModeAdf) {
     write_text(element, "%07.2f", adf_standby_freq / 10.0);
@@ -281,7 +280,7 @@ MouseArea mouse_areas[] = {
 
 uint32_t adf_to_bcd(uint32_t tenths_khz) {
   char digits[16] = "";
-  std::snprintf(digits, sizeof digits, "%05d", static_cast<int>(tenths_khz));
+  format_text(digits, sizeof digits, "%05d", static_cast<int>(tenths_khz));
   uint32_t bcd = 0;
   for (int i = 1; i <= 4; ++i) {
     const char c = digits[i];
