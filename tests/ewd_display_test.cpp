@@ -16,7 +16,8 @@ TEST_F(EwdTest, FlapTableDefaultsAndRoundsStatesHalfUpInSinglePrecision) {
   const float s = 16384.0F / 5.0F;
   EXPECT_EQ(flap_thresholds[0], 0.0) << "state 0 is not reduced";
   EXPECT_EQ(flap_thresholds[1], static_cast<double>(s) - 5.0);  // 3271.80005
-  EXPECT_EQ(flap_thresholds[3], static_cast<double>(3.0F * s) - 5.0);
+  const float three_steps = 3.0F * s;
+  EXPECT_EQ(flap_thresholds[3], static_cast<double>(three_steps) - 5.0);
   EXPECT_EQ(flap_thresholds[5], 16379.0);
   install("0-1-2-3");
   EXPECT_EQ(flap_position_count, 6) << "read once per module load";
@@ -25,8 +26,10 @@ TEST_F(EwdTest, FlapTableDefaultsAndRoundsStatesHalfUpInSinglePrecision) {
   install("0-1-2-3");
   EXPECT_EQ(flap_step_count, 3);
   // k = 0, 1, 1, 2, 2, 3 for r = 0, 0.6, 1.2, 1.8, 2.4, 3.0.
-  const double v1 = static_cast<double>(16384.0F / 3.0F) - 5.0;
-  const double v2 = static_cast<double>(2.0F * (16384.0F / 3.0F)) - 5.0;
+  const float step = 16384.0F / 3.0F;
+  const float two_steps = 2.0F * step;
+  const double v1 = static_cast<double>(step) - 5.0;
+  const double v2 = static_cast<double>(two_steps) - 5.0;
   EXPECT_EQ(std::vector<double>(flap_thresholds, flap_thresholds + 6),
             (std::vector<double>{0.0, v1, v1, v2, v2, 16379.0}));
 }

@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -188,6 +189,7 @@ struct FlyOptions {
   std::string panel_cfg = CORVANE_PANEL_CFG;
   std::vector<std::string> trees;
   std::string control_word = "0x027F";
+  std::string locale;
 };
 
 // The x87 control word a host enters the module with: the Windows default
@@ -207,6 +209,13 @@ int fly_command(const ModuleFile& module, const std::string& file, const FlyOpti
   const bool quiet = fly_options.quiet;
   const Scenario scenario = load_scenario(file, module.gauge_names());
   testhost::TestHost::set_control_word(parse_control_word(fly_options.control_word));
+  if (!fly_options.locale.empty()) {
+    // Set after the scenario is read: what changes is the module's world only.
+    if (std::setlocale(LC_ALL, fly_options.locale.c_str()) == nullptr) {
+      throw std::runtime_error("--locale: no locale \"" + fly_options.locale + "\" on this system");
+    }
+    set_module_runtime_decimal_point(std::localeconv()->decimal_point);
+  }
   Panel panel(module.view(), fly_options.sound_dir);
   panel.set_approach_identifier(scenario.approach_identifier);
   panel.install(scenario.gauges);
@@ -244,6 +253,7 @@ int fly_command(const ModuleFile& module, const std::string& file, const FlyOpti
   summary << "scenario: " << (scenario.name.empty() ? file : scenario.name) << "\n"
           << "module: " << module.path() << "\n"
           << "x87 control word at entry: " << fly_options.control_word << "\n"
+          << "process locale: " << (fly_options.locale.empty() ? "C" : fly_options.locale) << "\n"
           << "simulated time: " << result.simulated_seconds << " s\n"
           << "cycles: " << result.cycles << "\n"
           << "wall time: " << result.wall_seconds << " s\n"
@@ -305,6 +315,9 @@ int main(int argc, char** argv) {
   fly_cmd->add_option("--fpu", fly_options.control_word,
                       "x87 control word the host enters the module with: 0x027F (Windows), 0x007F (Direct3D's "
                       "24-bit), 0x037F (extended)");
+  fly_cmd->add_option("--locale", fly_options.locale,
+                      "Process locale while flying, e.g. de_DE.UTF-8 (a comma decimal point), also what a loaded "
+                      "Corvane.gau's C runtime reports");
 
 #if defined(CORVANE_HAVE_RENDER)
   auto* render_cmd = app.add_subcommand("render", "Draw a gauge, or the panel of a panel.cfg, to PNG");

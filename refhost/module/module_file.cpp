@@ -105,4 +105,12 @@ std::vector<std::string> ModuleFile::gauge_names() const {
 
 std::string default_module_path() { return CORVANE_MODULE_PATH; }
 
+void set_module_runtime_decimal_point(const char* point) {
+#if CORVANE_HAVE_PE_LOADER
+  pe::set_crt_decimal_point(point);
+#else
+  (void)point;
+#endif
+}
+
 }  // namespace corvane::refhost

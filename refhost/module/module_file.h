@@ -43,4 +43,9 @@ class ModuleFile {
 // This build's own libcorvane.so.
 std::string default_module_path();
 
+// The decimal point a loaded Corvane.gau's C runtime reports, as another DLL
+// in the simulator's process may set it (libcorvane.so follows the process
+// locale itself).
+void set_module_runtime_decimal_point(const char* point);
+
 }  // namespace corvane::refhost
