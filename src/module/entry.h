@@ -7,9 +7,9 @@
 // compare values exactly (flap detents such as 3276.8, band edges) and format
 // them to the last digit, which only comes out the same at 53-bit precision
 // and round-to-nearest. So the x87 is set to that on the way in, with every
-// exception masked, and on the way out the flags our arithmetic raised are
-// cleared (a host that unmasked one must not trap on our work) and the host's
-// control word is restored.
+// exception masked, and on the way out the host's control word is restored
+// (and, for a host that unmasked an exception, the flags our arithmetic
+// raised are cleared first, so that it does not trap on our work).
 //
 // Records take an `Entry<Fn>`, made only by `entry<function>`, never a bare
 // function pointer: a callback cannot reach a record without its guard.
@@ -37,16 +37,34 @@ inline uint16_t x87_control_word() {
   return word;
 }
 inline void set_x87_control_word(uint16_t word) { __asm__ volatile("fldcw %0" : : "m"(word) : "memory"); }
+
+// On the way in: the host's word, ours loaded where it differs (a host at
+// the Windows default costs one store).
+inline uint16_t x87_enter() {
+  const uint16_t host = x87_control_word();
+  if (host != kModuleControlWord) {
+    set_x87_control_word(kModuleControlWord);
+  }
+  return host;
+}
+
+// On the way out. A host that masks every exception cannot trap on the flags
+// our arithmetic left, so they are cleared only for one that unmasked some.
+inline void x87_leave(uint16_t host) {
+  if ((host & 0x3F) != 0x3F) {
+    __asm__ volatile("fnclex" : : : "memory");
+  }
+  if (host != kModuleControlWord) {
+    set_x87_control_word(host);
+  }
+}
 #endif
 
 class X87Scope {
  public:
 #if CORVANE_X87_MATH
-  X87Scope() : host_(x87_control_word()) { set_x87_control_word(kModuleControlWord); }
-  ~X87Scope() {
-    __asm__ volatile("fnclex" : : : "memory");
-    set_x87_control_word(host_);
-  }
+  X87Scope() : host_(x87_enter()) {}
+  ~X87Scope() { x87_leave(host_); }
 #else
   // SSE arithmetic keeps its own precision whatever the x87 says.
   X87Scope() = default;
