@@ -287,13 +287,18 @@ void TestHost::evaluate_element(Element* element) {
     const ModuleCodeScope module_code;
     return callback(e);
   };
+  // One value: its variable refreshed when it has one, then the callback's
+  // answer, or the variable itself where there is no callback.
+  const auto value_of = [&](VariableRecord& record, ElementCallback callback) {
+    if (record.token != 0) {
+      fill(&record);
+    }
+    return callback != nullptr ? run(callback, element) : record_value(record);
+  };
   switch (element->kind) {
     case kKindNeedle: {
       auto* e = reinterpret_cast<NeedleElement*>(element);
-      if (e->variable.token != 0) {
-        fill(&e->variable);
-      }
-      v.value[0] = e->callback != nullptr ? run(e->callback, element) : record_value(e->variable);
+      v.value[0] = value_of(e->variable, e->callback);
       break;
     }
     case kKindString: {
@@ -312,44 +317,26 @@ void TestHost::evaluate_element(Element* element) {
     }
     case kKindSlider: {
       auto* e = reinterpret_cast<SliderElement*>(element);
-      if (e->x_variable.token != 0) {
-        fill(&e->x_variable);
-      }
-      if (e->y_variable.token != 0) {
-        fill(&e->y_variable);
-      }
-      v.value[0] = e->x_callback != nullptr ? run(e->x_callback, element) : record_value(e->x_variable);
-      v.value[1] = e->y_callback != nullptr ? run(e->y_callback, element) : record_value(e->y_variable);
+      v.value[0] = value_of(e->x_variable, e->x_callback);
+      v.value[1] = value_of(e->y_variable, e->y_callback);
       break;
     }
     case kKindIcon: {
       auto* e = reinterpret_cast<IconElement*>(element);
-      if (e->variable.token != 0) {
-        fill(&e->variable);
-      }
-      v.value[0] = e->callback != nullptr ? run(e->callback, element) : record_value(e->variable);
+      v.value[0] = value_of(e->variable, e->callback);
       break;
     }
     case kKindMoving: {
       auto* e = reinterpret_cast<MovingElement*>(element);
-      if (e->x_variable.token != 0) {
-        fill(&e->x_variable);
-      }
-      if (e->y_variable.token != 0) {
-        fill(&e->y_variable);
-      }
-      v.value[0] = e->x_callback != nullptr ? run(e->x_callback, element) : record_value(e->x_variable);
-      v.value[1] = e->y_callback != nullptr ? run(e->y_callback, element) : record_value(e->y_variable);
+      v.value[0] = value_of(e->x_variable, e->x_callback);
+      v.value[1] = value_of(e->y_variable, e->y_callback);
       break;
     }
     case kKindSprite: {
       auto* e = reinterpret_cast<SpriteElement*>(element);
       SpriteSlotRecord* slots[3] = {&e->slot0, &e->slot1, &e->slot2};
       for (int i = 0; i < 3; ++i) {
-        if (slots[i]->variable.token != 0) {
-          fill(&slots[i]->variable);
-        }
-        v.value[i] = e->callbacks[i] != nullptr ? run(e->callbacks[i], element) : record_value(slots[i]->variable);
+        v.value[i] = value_of(slots[i]->variable, e->callbacks[i]);
       }
       break;
     }

@@ -93,10 +93,12 @@ double CORVANE_CALL altitude_window(Element* element);
 double CORVANE_CALL vertical_speed_window(Element* element);
 double CORVANE_CALL altitude_legend(Element* element);
 double CORVANE_CALL mode_legend(Element* element);
-double CORVANE_CALL heading_knob(Element* element);
-double CORVANE_CALL speed_knob(Element* element);
-double CORVANE_CALL altitude_knob(Element* element);
-double CORVANE_CALL vs_knob(Element* element);
+// A knob shows the frame its last turn left it at.
+template <const int16_t& Frame>
+double CORVANE_CALL knob_picture(Element* element) {
+  apply_panel_lighting(element);
+  return static_cast<double>(Frame);
+}
 
 constexpr IconElement icon(uint32_t bitmap, Place at, const FailureEntry* failures, uint32_t images,
                            Entry<ElementCallback> callback, uint32_t token = 0) {
@@ -140,10 +142,10 @@ StringElement altitude_string = window({232, 11}, 0x6D, 0, 50, 5, entry<altitude
 StringElement vertical_speed_string = window({314, 11}, 0x78, 0, 50, 5, entry<vertical_speed_window>);
 IconElement altitude_legend_icon = icon(0x2A00, {256, 5}, kFailures14, 1, entry<altitude_legend>, 0x6C);
 IconElement mode_legend_icon = icon(0x2B00, {169, 15}, kFailures14, 2, entry<mode_legend>);
-IconElement heading_knob_icon = icon(0x2C10, {74, 43}, nullptr, 8, entry<heading_knob>);
-IconElement speed_knob_icon = icon(0x2C20, {21, 44}, nullptr, 2, entry<speed_knob>);
-IconElement altitude_knob_icon = icon(0x2C30, {255, 45}, nullptr, 2, entry<altitude_knob>);
-IconElement vs_knob_icon = icon(0x2C20, {332, 39}, nullptr, 2, entry<vs_knob>);
+IconElement heading_knob_icon = icon(0x2C10, {74, 43}, nullptr, 8, entry<knob_picture<hdg_knob_frame>>);
+IconElement speed_knob_icon = icon(0x2C20, {21, 44}, nullptr, 2, entry<knob_picture<spd_knob_frame>>);
+IconElement altitude_knob_icon = icon(0x2C30, {255, 45}, nullptr, 2, entry<knob_picture<alt_knob_frame>>);
+IconElement vs_knob_icon = icon(0x2C20, {332, 39}, nullptr, 2, entry<knob_picture<vs_knob_frame>>);
 
 Element* panel_children[] = {&step_ring_icon.header,
                              &ap_icon.header,
@@ -286,26 +288,6 @@ double CORVANE_CALL altitude_legend(Element* element) {
 double CORVANE_CALL mode_legend(Element* element) {
   apply_panel_lighting(element);
   return static_cast<double>(trk_fpa_mode);
-}
-
-double CORVANE_CALL heading_knob(Element* element) {
-  apply_panel_lighting(element);
-  return static_cast<double>(hdg_knob_frame);
-}
-
-double CORVANE_CALL speed_knob(Element* element) {
-  apply_panel_lighting(element);
-  return static_cast<double>(spd_knob_frame);
-}
-
-double CORVANE_CALL altitude_knob(Element* element) {
-  apply_panel_lighting(element);
-  return static_cast<double>(alt_knob_frame);
-}
-
-double CORVANE_CALL vs_knob(Element* element) {
-  apply_panel_lighting(element);
-  return static_cast<double>(vs_knob_frame);
 }
 
 double string_variable(Element* element, int index) { return record_double(as_string(element)->variables[index]); }
