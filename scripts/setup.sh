@@ -3,7 +3,8 @@
 set -eu
 packages="cmake ninja-build g++ g++-multilib g++-mingw-w64-i686 binutils-mingw-w64-i686 qemu-user
 libgtest-dev libbenchmark-dev file libtomlplusplus-dev libcli11-dev
-pkg-config libcairo2-dev fonts-dejavu-core fonts-dseg clang libclang-rt-14-dev imagemagick locales"
+pkg-config libcairo2-dev fonts-dejavu-core fonts-dseg clang libclang-rt-14-dev imagemagick locales
+libsdl2-dev xvfb xauth"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

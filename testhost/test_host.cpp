@@ -138,27 +138,27 @@ void TestHost::cycle(GaugeHeader* gauge) {
   draw(gauge);
 }
 
-const MouseArea* TestHost::area_at(GaugeHeader* gauge, int x, int y) const {
+const MouseArea* TestHost::area_at(GaugeHeader* gauge, int x, int y, uint32_t flags) const {
   if (gauge->mouse_areas == nullptr) {
     return nullptr;
   }
   for (const MouseArea* area = gauge->mouse_areas; area->kind != kAreaEnd; ++area) {
-    if (area->kind == kAreaChild && x >= area->x && x < area->x + area->width && y >= area->y &&
-        y < area->y + area->height) {
+    if (area->kind == kAreaChild && (area->event_flags & flags & kMouseButtons) != 0 && x >= area->x &&
+        x < area->x + area->width && y >= area->y && y < area->y + area->height) {
       return area;
     }
   }
   return nullptr;
 }
 
-bool TestHost::click(GaugeHeader* gauge, int x, int y) {
-  const MouseArea* area = area_at(gauge, x, y);
+bool TestHost::click(GaugeHeader* gauge, int x, int y, uint32_t flags) {
+  const MouseArea* area = area_at(gauge, x, y, flags);
   if (area == nullptr) {
     return false;
   }
   if (area->handler != nullptr) {
     const ModuleCodeScope module_code;
-    area->handler(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
+    area->handler((static_cast<uint32_t>(x) & 0xFFFF) | (static_cast<uint32_t>(y) << 16), flags);
   } else if (area->event_id != 0) {
     raise(area->event_id, 0);
   }

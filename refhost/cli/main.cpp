@@ -21,6 +21,9 @@
 #if defined(CORVANE_HAVE_RENDER)
 #include "render.h"
 #endif
+#if defined(CORVANE_HAVE_COCKPIT)
+#include "cockpit/cockpit.h"
+#endif
 
 namespace fs = std::filesystem;
 using namespace corvane;
@@ -278,6 +281,7 @@ int fly_command(const ModuleFile& module, const std::string& file, const FlyOpti
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto started = std::chrono::steady_clock::now();
   CLI::App app{"corvane: the reference host for the Corvane gauge module"};
   app.require_subcommand(1);
 
@@ -338,6 +342,33 @@ int main(int argc, char** argv) {
   render_cmd->add_option("--scale", render_scale, "Scale factor")->check(CLI::Range(0.1, 8.0));
 #endif
 
+#if defined(CORVANE_HAVE_COCKPIT)
+  auto* cockpit_cmd = app.add_subcommand(
+      "cockpit", "The panel live in a window: real time, mouse, keyboard, sounds (F1 in the window lists the keys)");
+  cockpit::CockpitOptions cockpit_options;
+  cockpit_options.panel_cfg = CORVANE_PANEL_CFG;
+  cockpit_options.bitmap_dir = CORVANE_BITMAP_DIR;
+  cockpit_options.sound_dir = CORVANE_SOUND_DIR;
+  module_option(cockpit_cmd);
+  cockpit_cmd->add_option("--panel", cockpit_options.panel_cfg, "panel.cfg whose windows to show");
+  cockpit_cmd->add_option("--sounds", cockpit_options.sound_dir, "Folder of the package's sounds (Sound\\*.wav)");
+  cockpit_cmd->add_option("--scenario", cockpit_options.scenario, "Scenario file to play live");
+  cockpit_cmd->add_option("--speed", cockpit_options.speed, "Simulated seconds per wall second")
+      ->check(CLI::Range(0.1, 1000.0));
+  cockpit_cmd->add_option("--quit-after", cockpit_options.quit_after, "Quit after so many simulated seconds")
+      ->check(CLI::Range(0.0, 1e7));
+  cockpit_cmd->add_option("--screenshot", cockpit_options.screenshot, "Write the window's last frame to this PNG");
+  cockpit_cmd->add_option("--record", cockpit_options.record,
+                          "Write the session as a scenario file that `corvane fly` replays and checks");
+  cockpit_cmd->add_option("--input", cockpit_options.input,
+                          "Scripted mouse and key input, played through the window's event queue");
+  cockpit_cmd->add_option("--events", cockpit_options.events, "Log every key event sent, one a line");
+  cockpit_cmd->add_flag("--night", cockpit_options.night, "Start at night");
+  cockpit_cmd->add_flag("--flight-model", cockpit_options.flight_model,
+                        "Fly from the controls while a scenario plays (always on without one)");
+  cockpit_cmd->add_option("--zoom", cockpit_options.zoom, "Start at this zoom")->check(CLI::Range(0.25, 4.0));
+#endif
+
   CLI11_PARSE(app, argc, argv);
   try {
     std::unique_ptr<ModuleFile> module;
@@ -376,6 +407,12 @@ int main(int argc, char** argv) {
     } else if (*fly_cmd) {
       return fly_command(*module, scenario_file, fly_options);
     }
+#if defined(CORVANE_HAVE_COCKPIT)
+    else if (*cockpit_cmd) {
+      cockpit_options.started = started;
+      return cockpit::run_cockpit(*module, cockpit_options);
+    }
+#endif
 #if defined(CORVANE_HAVE_RENDER)
     else if (*render_cmd) {
       render::BitmapStore bitmaps;

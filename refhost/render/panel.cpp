@@ -153,6 +153,27 @@ bool parse_panel_config(const std::string& text, PanelConfig& config, std::strin
         error = "line " + std::to_string(line_no) + ": bad size_mm";
         return false;
       }
+    } else if (key == "position") {
+      if (!parse_int(value, window->position) || window->position < 0 || window->position > 8) {
+        error = "line " + std::to_string(line_no) + ": position must be 0 to 8";
+        return false;
+      }
+    } else if (key == "visible") {
+      int visible = 1;
+      if (!parse_int(value, visible)) {
+        error = "line " + std::to_string(line_no) + ": visible must be 0 or 1";
+        return false;
+      }
+      window->visible = visible != 0;
+    } else if (key == "background_color") {
+      const auto f = split(value, ',', 3);
+      for (size_t i = 0; i < 3; ++i) {
+        if (f.size() != 3 || !parse_int(f[i], window->background[i]) || window->background[i] < 0 ||
+            window->background[i] > 255) {
+          error = "line " + std::to_string(line_no) + ": background_color must be r,g,b";
+          return false;
+        }
+      }
     } else if (key.rfind("gauge", 0) == 0) {
       PanelGauge g;
       std::string why;

@@ -116,6 +116,9 @@ struct PanelWindow {
   std::string title;    // from [Window Titles], or the section name
   int width = 0;        // size_mm
   int height = 0;
+  int position = 0;                  // where a pop-up opens: 0 top left .. 8 bottom right, in rows of three
+  bool visible = true;               // open when the panel loads
+  int background[3] = {-1, -1, -1};  // background_color, r, g, b; -1: none given
   std::vector<PanelGauge> gauges;
 };
 

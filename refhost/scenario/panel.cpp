@@ -93,7 +93,12 @@ struct ActiveHold {
   GaugeHeader* gauge;
   int x;
   int y;
+  uint32_t button;
+  double start;
   double until;
+  // Where the hold sits among the applied steps, to record how long it lasted.
+  size_t applied_step;
+  size_t click;
 };
 
 // What the E/WD shows, read from its text elements as a pilot reads the
@@ -306,128 +311,178 @@ uint64_t digest_panel(Panel& panel, uint64_t digest) {
 
 }  // namespace
 
-RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options) {
-  RunResult result;
-  result.digest = 0xCBF29CE484222325ULL;
-  const auto wall_start = std::chrono::steady_clock::now();
-  const double dt = 1.0 / kCyclesPerSecond;
-  const double end = (scenario.steps.empty() ? 0.0 : scenario.steps.back().at) + options.tail_seconds;
+struct Player::State {
+  double end = 0.0;
   std::vector<ActiveRamp> ramps;
   std::vector<ActiveHold> holds;
+  std::vector<const Step*> due;
   size_t next = 0;
   size_t events_from = 0;
   size_t sounds_from = 0;
-  auto log = [&](const std::string& line) {
-    if (options.log) {
-      options.log(line);
-    }
-  };
+  std::chrono::steady_clock::time_point wall_start = std::chrono::steady_clock::now();
+};
 
-  while (panel.time() <= end + 1e-9) {
-    const double now = panel.time();
-    std::vector<const Step*> due;
-    while (next < scenario.steps.size() && scenario.steps[next].at <= now + 1e-9) {
-      const Step& step = scenario.steps[next++];
-      due.push_back(&step);
-      if (!step.note.empty()) {
-        log("t=" + std::to_string(now) + " " + step.note);
-      }
-      for (const auto& [token, value] : step.sets) {
-        panel.host().set_var(token, value);
-      }
-      for (const Step::Ramp& r : step.ramps) {
-        std::erase_if(ramps, [&](const ActiveRamp& a) { return a.token == r.token; });
-        ramps.push_back({r.token, panel.host().var(r.token), r.to, now, r.over});
-      }
-      for (const auto& [name, value] : step.fsuipc) {
-        FsuipcValues& f = panel.sim().fsuipc;
-        if (name == "throttle_axis") {
-          f.throttle_axis = static_cast<int16_t>(value);
-        } else if (name == "roll_axis") {
-          f.roll_axis = static_cast<int16_t>(value);
-        } else if (name == "zfw") {
-          f.zfw_lb_x256 = static_cast<int32_t>(value * 256.0);
-        } else if (name == "pushback") {
-          f.pushback_state = static_cast<int32_t>(value);
-        }
-      }
-      for (const Step::BlockWrite& w : step.block_writes) {
-        const auto* block = testhost::platform().shared_memory.find(w.name);
-        uint8_t* data = testhost::platform().shared_memory.block(w.name);
-        if (data == nullptr) {
-          result.failures.push_back(scenario.file + ":" + std::to_string(step.line) + ": no shared block \"" + w.name +
-                                    "\" to write");
-          continue;
-        }
-        for (size_t i = 0; i < w.bytes.size() && w.offset + i < block->data.size(); ++i) {
-          data[w.offset + i] = static_cast<uint8_t>(w.bytes[i]);
-        }
-      }
-      for (const auto& [id, value] : step.sends) {
-        panel.host().raise(id, value);
-      }
-      for (const Step::Click& c : step.clicks) {
-        GaugeHeader* g = panel.host().gauge(c.gauge);
-        panel.host().click(g, c.x, c.y);
-        const MouseArea* area = panel.host().area_at(g, c.x, c.y);
-        if (c.hold > 0 && area != nullptr && (area->event_flags & 0x00200000U) != 0) {
-          holds.push_back({g, c.x, c.y, now + c.hold});
-        }
-      }
-    }
-    for (const ActiveRamp& r : ramps) {
-      const double f = std::min(1.0, (now - r.start) / r.over);
-      panel.host().set_var(r.token, r.from + (r.to - r.from) * f);
-    }
-    std::erase_if(ramps, [&](const ActiveRamp& r) { return now - r.start >= r.over; });
-    for (const ActiveHold& h : holds) {
-      if (now > h.until - 1e-9) {
-        continue;
-      }
-      panel.host().click(h.gauge, h.x, h.y);
-    }
-    std::erase_if(holds, [&](const ActiveHold& h) { return now > h.until - 1e-9; });
+Player::Player(Panel& panel, const Scenario& scenario, RunOptions options)
+    : panel_(panel), scenario_(scenario), options_(std::move(options)), state_(std::make_unique<State>()) {
+  result_.digest = 0xCBF29CE484222325ULL;
+  state_->end = (scenario.steps.empty() ? 0.0 : scenario.steps.back().at) +
+                (scenario.tail ? *scenario.tail : options_.tail_seconds);
+  panel.sim().flight_model = scenario.flight_model;
+}
 
-    panel.sim().publish_fsuipc();
-    panel.cycle();
-    if (options.digest) {
-      result.digest = digest_panel(panel, result.digest);
-    }
+Player::~Player() = default;
 
-    for (const Step* step : due) {
-      for (const Expectation& e : step->expects) {
-        ++result.expectations;
-        const std::string problem = check(panel, e, events_from, sounds_from);
-        if (problem.empty()) {
-          ++result.met;
-        } else {
-          result.failures.push_back(scenario.file + ":" + std::to_string(e.line) + ": at " + std::to_string(step->at) +
-                                    " s expected " + e.describe() + ", but " + problem);
-        }
-      }
-      if (options.frame) {
-        for (const Frame& f : step->renders) {
-          options.frame(panel, f);
-        }
-      }
-    }
-    if (!due.empty()) {
-      events_from = panel.host().events().size();
-      sounds_from = testhost::platform().sound.played().size();
-    }
-    if (panel.time() + dt > end + 1e-9 && next >= scenario.steps.size()) {
-      break;
+void Player::apply(const Step& step) { apply_step(step, true); }
+
+void Player::apply_step(const Step& step, bool live) {
+  State& st = *state_;
+  const double now = panel_.time();
+  if (options_.keep_applied) {
+    applied_.push_back(step);
+    applied_.back().at = now;
+    applied_.back().expects.clear();
+    applied_.back().renders.clear();
+  }
+  if (!step.note.empty() && !live && options_.log) {
+    options_.log("t=" + std::to_string(now) + " " + step.note);
+  }
+  for (const auto& [token, value] : step.sets) {
+    panel_.host().set_var(token, value);
+  }
+  for (const Step::Ramp& r : step.ramps) {
+    std::erase_if(st.ramps, [&](const ActiveRamp& a) { return a.token == r.token; });
+    st.ramps.push_back({r.token, panel_.host().var(r.token), r.to, now, r.over});
+  }
+  for (const auto& [name, value] : step.fsuipc) {
+    FsuipcValues& f = panel_.sim().fsuipc;
+    if (name == "throttle_axis") {
+      f.throttle_axis = static_cast<int16_t>(value);
+    } else if (name == "roll_axis") {
+      f.roll_axis = static_cast<int16_t>(value);
+    } else if (name == "zfw") {
+      f.zfw_lb_x256 = static_cast<int32_t>(value * 256.0);
+    } else if (name == "pushback") {
+      f.pushback_state = static_cast<int32_t>(value);
     }
   }
+  for (const Step::BlockWrite& w : step.block_writes) {
+    const auto* block = testhost::platform().shared_memory.find(w.name);
+    uint8_t* data = testhost::platform().shared_memory.block(w.name);
+    if (data == nullptr) {
+      result_.failures.push_back(scenario_.file + ":" + std::to_string(step.line) + ": no shared block \"" + w.name +
+                                 "\" to write");
+      continue;
+    }
+    for (size_t i = 0; i < w.bytes.size() && w.offset + i < block->data.size(); ++i) {
+      data[w.offset + i] = static_cast<uint8_t>(w.bytes[i]);
+    }
+  }
+  for (const auto& [id, value] : step.sends) {
+    panel_.host().raise(id, value);
+  }
+  for (size_t i = 0; i < step.clicks.size(); ++i) {
+    const Step::Click& c = step.clicks[i];
+    GaugeHeader* g = panel_.host().gauge(c.gauge);
+    panel_.host().click(g, c.x, c.y, c.button);
+    const MouseArea* area = panel_.host().area_at(g, c.x, c.y, c.button);
+    if (c.hold > 0 && area != nullptr && (area->event_flags & testhost::kMouseRepeat) != 0) {
+      st.holds.push_back({g, c.x, c.y, c.button, now, now + c.hold, applied_.size() - 1, i});
+    } else if (options_.keep_applied) {
+      applied_.back().clicks[i].hold = 0.0;  // a click, however long the button stayed down
+    }
+  }
+}
+
+void Player::release() {
+  const double now = panel_.time();
+  for (ActiveHold& h : state_->holds) {
+    if (std::isinf(h.until)) {
+      h.until = now;
+      if (options_.keep_applied) {
+        applied_[h.applied_step].clicks[h.click].hold = now - h.start;
+      }
+    }
+  }
+}
+
+void Player::cycle() {
+  State& st = *state_;
+  const double now = panel_.time();
+  last_cycle_ = now;
+  st.due.clear();
+  while (st.next < scenario_.steps.size() && scenario_.steps[st.next].at <= now + 1e-9) {
+    const Step& step = scenario_.steps[st.next++];
+    st.due.push_back(&step);
+    apply_step(step, false);
+  }
+  for (const ActiveRamp& r : st.ramps) {
+    const double f = std::min(1.0, (now - r.start) / r.over);
+    panel_.host().set_var(r.token, r.from + (r.to - r.from) * f);
+  }
+  std::erase_if(st.ramps, [&](const ActiveRamp& r) { return now - r.start >= r.over; });
+  // A held button repeats once a cycle, with the repeat flag.
+  for (const ActiveHold& h : st.holds) {
+    if (now > h.until - 1e-9) {
+      continue;
+    }
+    panel_.host().click(h.gauge, h.x, h.y, h.button | testhost::kMouseRepeat);
+  }
+  std::erase_if(st.holds, [&](const ActiveHold& h) { return now > h.until - 1e-9; });
+
+  panel_.sim().publish_fsuipc();
+  panel_.cycle();
+  if (options_.digest) {
+    result_.digest = digest_panel(panel_, result_.digest);
+  }
+
+  for (const Step* step : st.due) {
+    for (const Expectation& e : step->expects) {
+      ++result_.expectations;
+      const std::string problem = check(panel_, e, st.events_from, st.sounds_from);
+      if (problem.empty()) {
+        ++result_.met;
+      } else {
+        result_.failures.push_back(scenario_.file + ":" + std::to_string(e.line) + ": at " + std::to_string(step->at) +
+                                   " s expected " + e.describe() + ", but " + problem);
+      }
+    }
+    if (options_.frame) {
+      for (const Frame& f : step->renders) {
+        options_.frame(panel_, f);
+      }
+    }
+  }
+  if (!st.due.empty()) {
+    st.events_from = panel_.host().events().size();
+    st.sounds_from = testhost::platform().sound.played().size();
+  }
+}
+
+bool Player::finished() const {
+  const double t = panel_.time();
+  return t > state_->end + 1e-9 ||
+         (state_->next >= scenario_.steps.size() && t + 1.0 / kCyclesPerSecond > state_->end + 1e-9);
+}
+
+RunResult Player::finish() {
+  RunResult result = result_;
   for (const auto& call : testhost::platform().sound.calls()) {
     if (call.kind == testhost::SoundCall::Kind::Play && call.result != 0) {
       result.sounds.push_back({call.time, call.path});
     }
   }
-  result.simulated_seconds = panel.time();
-  result.cycles = panel.cycles();
-  result.wall_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  result.simulated_seconds = panel_.time();
+  result.cycles = panel_.cycles();
+  result.wall_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - state_->wall_start).count();
   return result;
+}
+
+RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options) {
+  Player player(panel, scenario, options);
+  do {
+    player.cycle();
+  } while (!player.finished());
+  return player.finish();
 }
 
 }  // namespace corvane::refhost

@@ -66,11 +66,52 @@ struct RunResult {
 };
 
 struct RunOptions {
-  double tail_seconds = 1.0;  // flown after the last step
+  double tail_seconds = 1.0;  // flown after the last step, unless the scenario says
   bool digest = false;
+  // Keep every step applied (the scenario's and the live ones) for a recording.
+  bool keep_applied = false;
   // Called at steps that ask for frames, once for each.
   std::function<void(Panel&, const Frame&)> frame;
   std::function<void(const std::string&)> log;
+};
+
+// Plays a scenario one panel cycle at a time: fly() runs it to its end, the
+// live cockpit runs it beside the user's own input, for as long as it likes.
+class Player {
+ public:
+  Player(Panel& panel, const Scenario& scenario, RunOptions options);
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  // Applies a step now, as if it had been due: input from outside the file.
+  // A click whose hold is infinite stays pressed until release().
+  void apply(const Step& step);
+  // Ends the open holds now; their recorded seconds become what they lasted.
+  void release();
+  // Applies the steps due now, moves ramps and holds, runs one panel cycle,
+  // then checks the due steps' expectations and takes their frames.
+  void cycle();
+  // The last step and the tail are flown.
+  bool finished() const;
+  // The simulation time the last cycle ran at.
+  double last_cycle() const { return last_cycle_; }
+  const RunResult& result() const { return result_; }
+  // The result with the sounds played and the wall time.
+  RunResult finish();
+  // Every step applied so far, in order (with RunOptions::keep_applied).
+  const std::vector<Step>& applied() const { return applied_; }
+
+ private:
+  struct State;
+  void apply_step(const Step& step, bool live);
+  Panel& panel_;
+  const Scenario& scenario_;
+  RunOptions options_;
+  RunResult result_;
+  std::unique_ptr<State> state_;
+  std::vector<Step> applied_;
+  double last_cycle_ = 0.0;
 };
 
 RunResult fly(Panel& panel, const Scenario& scenario, const RunOptions& options);

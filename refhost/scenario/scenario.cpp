@@ -262,13 +262,20 @@ class Reader {
         continue;
       }
       const toml::table& ct = table(*c, kind);
-      only_keys(ct, {"gauge", "x", "y", "seconds"});
+      only_keys(ct, {"gauge", "x", "y", "seconds", "button"});
       if (!ct.contains("gauge") || !ct.contains("x") || !ct.contains("y")) {
         fail(c, std::string(kind) + " needs gauge, x and y");
       }
       const double hold = std::string(kind) == "hold" ? ct["seconds"].value_or(1.0) : 0.0;
       s.clicks.push_back({gauge(*ct.get("gauge")), static_cast<int>(number(*ct.get("x"), "x")),
                           static_cast<int>(number(*ct.get("y"), "y")), hold});
+      if (const auto* b = ct.get("button")) {
+        const std::string button = string(*b, "button");
+        if (button != "left" && button != "right") {
+          fail(b, "button must be \"left\" or \"right\"");
+        }
+        s.clicks.back().button = button == "right" ? 0x80000000U : 0x20000000U;
+      }
     }
     if (const auto* w = t.get("write_block")) {
       const toml::table& wt = table(*w, "write_block");
@@ -325,10 +332,17 @@ class Reader {
     sc.file = file_;
     if (const auto* head = root.get("scenario")) {
       const toml::table& h = table(*head, "[scenario]");
-      only_keys(h, {"name", "description", "approach_identifier"});
+      only_keys(h, {"name", "description", "approach_identifier", "flight_model", "tail"});
       sc.name = h["name"].value_or(std::string());
       sc.description = h["description"].value_or(std::string());
       sc.approach_identifier = h["approach_identifier"].value_or(sc.approach_identifier);
+      sc.flight_model = h["flight_model"].value_or(false);
+      if (const auto* tail = h.get("tail")) {
+        sc.tail = number(*tail, "tail");
+        if (!(*sc.tail >= 0)) {
+          fail(tail, "tail must be 0 or more seconds");
+        }
+      }
     }
     if (const auto* gauges = root.get("gauge")) {
       const auto* array = gauges->as_array();

@@ -82,7 +82,8 @@ struct Step {
     std::string gauge;
     int x;
     int y;
-    double hold;  // seconds a repeating area stays pressed
+    double hold;                   // seconds a repeating area stays pressed
+    uint32_t button = 0x20000000;  // the simulator's mouse flag: left, or 0x80000000 right
   };
   std::vector<Click> clicks;
   struct BlockWrite {
@@ -108,6 +109,10 @@ struct Scenario {
   std::string description;
   std::vector<GaugeSetup> gauges;  // empty: every gauge of the module
   std::string approach_identifier = "ILS";
+  // The reference simulator flies the aircraft from its controls and autopilot
+  // (off: the steps alone move it).
+  bool flight_model = false;
+  std::optional<double> tail;  // seconds flown after the last step; none: the runner's default
   std::vector<Step> steps;
 };
 

@@ -599,6 +599,9 @@ void Simulator::advance(double seconds) {
   move_flaps(seconds);
   run_engine(0, seconds);
   run_engine(1, seconds);
+  if (flight_model) {
+    move_aircraft(seconds);
+  }
 
   // Fuel burns at the engines' flow, from the wing tanks.
   const double gallons = (get(0x27E) + get(0x291)) / 6.7 / 3600.0 * seconds;

@@ -1,8 +1,8 @@
 // The reference host's simulator: the state behind every token the module
 // reads, what each key event the module (or a mouse area) sends does to it,
 // and the slow systems that move by themselves (gear, flaps, engines, clock).
-// Flight itself is not modelled: scenarios fly the aircraft by setting and
-// ramping variables.
+// Flight is modelled only on request (flight_model, see flight_model.cpp):
+// scenarios fly the aircraft by setting and ramping variables.
 #pragma once
 
 #include <cstdint>
@@ -74,6 +74,9 @@ class Simulator {
   int flap_steps = 5;  // the simulator's own detents: 0 .. 16384 in five steps
   double course = 0.0;
   double clock_quantity_adjust = 0.0;
+  // The aircraft flies from its controls and autopilot (flight_model.cpp);
+  // off, attitude, height and speed move only when someone sets them.
+  bool flight_model = false;
 
   // Pushes the FSUIPC values into the stand-in's offset space.
   void publish_fsuipc();
@@ -82,6 +85,7 @@ class Simulator {
   void move_gear(double seconds);
   void move_flaps(double seconds);
   void run_engine(int index, double seconds);
+  void move_aircraft(double seconds);
 
   testhost::TestHost& host_;
 };

@@ -125,3 +125,60 @@ TEST_F(SimulatorTest, TheClockAdvancesAndFsuipcServesItsValues) {
 
 }  // namespace
 }  // namespace corvane::refhost
+
+namespace corvane::refhost {
+namespace {
+
+// The flight model, from a level cruise at 5000 ft and 250 kt, engines at 60 % N1.
+TEST_F(SimulatorTest, TheFlightModelFliesOnlyWhenAskedAndFollowsTheAutopilotAndTheStick) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<uint32_t, double>> sets;
+    double seconds;
+    uint32_t token;
+    double low;
+    double high;
+  };
+  const std::vector<Case> cases = {
+      {"off, nothing moves by itself", {{0x310, 1}, {0x67, 1}, {0x6D, 9000}}, 30, 0x4A, 5000, 5000},
+      {"the autopilot turns onto the selected heading", {{0x67, 1}, {0x6B, 300}}, 90, 0x51, 299, 301},
+      {"and climbs at the selected rate", {{0x67, 1}, {0x6D, 8000}, {0x78, 2000}}, 60, 0x4A, 6700, 7100},
+      {"to the selected altitude", {{0x67, 1}, {0x6D, 8000}, {0x78, 2000}}, 180, 0x4A, 7950, 8050},
+      {"autothrust holds the selected speed", {{0x7B, 1}, {0x74, 280}}, 300, 0x3D, 276, 284},
+      {"the stick rolls at 15 degrees a second", {{0x310, 1}}, 2, 0x50, 29, 31},
+      {"and pitches at 4", {{0x30E, 1}}, 2, 0x4E, 10, 11},
+      {"a bank of 25 degrees at 250 kt turns 2 degrees a second", {{0x50, 25}}, 30, 0x51, 320, 332},
+      {"with the stick back above 120 kt it lifts off", {{0x3C, 1}, {0x4A, 392}, {0x30E, 1}}, 10, 0x3C, 0, 0},
+  };
+  for (const Case& c : cases) {
+    sim_.cold_and_dark();
+    for (const auto& [token, value] : std::vector<std::pair<uint32_t, double>>{{0x3C, 0},
+                                                                               {0x4A, 5000},
+                                                                               {0x3D, 250},
+                                                                               {0x4E, 2.5},
+                                                                               {0x230, 1},
+                                                                               {0x23A, 1},
+                                                                               {0x281, 1},
+                                                                               {0x294, 1},
+                                                                               {0x270, 60},
+                                                                               {0x283, 60},
+                                                                               {0x22E, 0.5},
+                                                                               {0x238, 0.5},
+                                                                               {0x14B, 0},
+                                                                               {0x6D, 5000}}) {
+      sim_.set(token, value);
+    }
+    for (const auto& [token, value] : c.sets) {
+      sim_.set(token, value);
+    }
+    sim_.flight_model = c.what != cases[0].what;
+    for (int i = 0; i < static_cast<int>(c.seconds * 18); ++i) {
+      sim_.advance(1.0 / 18);
+    }
+    EXPECT_GE(sim_.get(c.token), c.low) << c.what;
+    EXPECT_LE(sim_.get(c.token), c.high) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::refhost

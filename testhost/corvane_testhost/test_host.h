@@ -39,6 +39,14 @@ struct ElementValues {
   double value[3] = {0.0, 0.0, 0.0};
 };
 
+// The simulator's mouse flags beside the module's own (left single click and
+// its repeat): the other buttons, and the bit that marks a call repeated while
+// the button stays down.
+inline constexpr uint32_t kMouseRightClick = 0x80000000;
+inline constexpr uint32_t kMouseMiddleClick = 0x40000000;
+inline constexpr uint32_t kMouseButtons = kMouseRightClick | kMouseMiddleClick | kMouseLeftClick;
+inline constexpr uint32_t kMouseRepeat = 0x00200000;
+
 // Tokens whose value field the host fills as a 32-bit integer in its low word.
 bool is_integer_token(uint32_t token);
 
@@ -63,10 +71,12 @@ class TestHost {
   // update, evaluate, draw: one panel cycle of one gauge.
   void cycle(GaugeHeader* gauge);
 
-  // Clicks the first child area under the pixel; false when none is there.
-  bool click(GaugeHeader* gauge, int x, int y);
-  // The area a click there would reach, or nullptr.
-  const MouseArea* area_at(GaugeHeader* gauge, int x, int y) const;
+  // Clicks the first child area under the pixel that takes the button named
+  // in `flags`; false when none is there. The handler gets the pixel (x in
+  // the low half, y in the high) and the flags.
+  bool click(GaugeHeader* gauge, int x, int y, uint32_t flags = kMouseLeftClick);
+  // The area a click of that button there would reach, or nullptr.
+  const MouseArea* area_at(GaugeHeader* gauge, int x, int y, uint32_t flags = kMouseLeftClick) const;
 
   void set_var(uint32_t token, double value);
   double var(uint32_t token) const;
