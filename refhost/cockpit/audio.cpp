@@ -77,6 +77,10 @@ const std::vector<int16_t>* Audio::clip(const std::string& module_path) {
   return &samples;
 }
 
+int Audio::files() const {
+  return static_cast<int>(std::count_if(clips_.begin(), clips_.end(), [](const auto& c) { return !c.second.empty(); }));
+}
+
 void Audio::play(const std::string& module_path) {
   ++plays_;
   if (device_ == 0) {

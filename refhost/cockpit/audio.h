@@ -26,6 +26,8 @@ class Audio {
   // Starts one playing of the file, over whatever else is playing.
   void play(const std::string& module_path);
   int plays() const { return plays_; }
+  // Sound files read and converted for the device so far.
+  int files() const;
 
  private:
   static void fill(void* self, Uint8* stream, int bytes);

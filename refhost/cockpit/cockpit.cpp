@@ -604,6 +604,11 @@ void Cockpit::press(const SDL_MouseButtonEvent& e) {
     }
     return;
   }
+  if (help_) {
+    help_ = false;  // a click outside the menu bar closes the help first
+    full_damage_ = true;
+    return;
+  }
   if (hit.kind == Hit::Kind::Close) {
     toggle_window(hit.index);
     return;
@@ -1211,7 +1216,7 @@ int Cockpit::run() {
   if (!open_window()) {
     return 2;
   }
-  redraw();
+  // The first frame comes after the first cycle, with the gauges evaluated.
   const auto wall_start = Clock::now();
   const double period = 1.0 / (refhost::kCyclesPerSecond * options_.speed);
   auto next = Clock::now();
@@ -1268,7 +1273,12 @@ int Cockpit::run() {
     recording.gauges = installed_;
     recording.steps = player_->applied();
     recording.steps.push_back(refhost::final_state(*panel_, player_->last_cycle()));
-    std::ofstream(options_.record) << refhost::recording_text(recording);
+    std::ofstream file(options_.record);
+    file << refhost::recording_text(recording);
+    if (!file) {
+      std::cerr << "corvane: could not write " << options_.record << "\n";
+      status = 2;
+    }
   }
   const refhost::RunResult result = player_->finish();
   std::printf("cockpit: %ld cycles, %.2f simulated s in %.2f s wall (x%.2f); video %s, audio %s\n", result.cycles,
@@ -1283,8 +1293,9 @@ int Cockpit::run() {
               percentile(wall_ms, 0.95), percentile(wall_ms, 1.0));
   std::printf("cycles and redraw per frame, processor: %.2f ms mean, %.2f ms 95th percentile, %.2f ms max\n",
               mean(cpu_ms), percentile(cpu_ms, 0.95), percentile(cpu_ms, 1.0));
-  std::printf("first frame %.0f ms after start (%.0f ms to draw); sounds played %d\n", timing_.first_frame_ms,
-              timing_.frame_ms.empty() ? 0.0 : timing_.frame_ms.front(), audio_->plays());
+  std::printf("first frame %.0f ms after start (%.0f ms to draw); sounds played %d, from %d files\n",
+              timing_.first_frame_ms, timing_.frame_ms.empty() ? 0.0 : timing_.frame_ms.front(), audio_->plays(),
+              audio_->files());
   if (!options_.scenario.empty()) {
     std::printf("scenario: %d of %d expectations met\n", result.met, result.expectations);
     status = status != 0 ? status : result.ok() ? 0 : 1;
