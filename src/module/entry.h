@@ -174,7 +174,9 @@ template <auto F>
 inline constexpr Entry<decltype(F)> entry = entry_detail::Maker::make<F>();
 
 // For record fields that may stay empty ("SD Bottom" has no gauge callback).
-template <GaugeCallback F>
-inline constexpr GaugeCallback gauge_entry = F == nullptr ? nullptr : entry<F>.fn();
+template <auto F>
+inline constexpr GaugeCallback gauge_entry = entry<F>.fn();
+template <>
+inline constexpr GaugeCallback gauge_entry<nullptr> = nullptr;
 
 }  // namespace corvane
