@@ -1,10 +1,29 @@
 #include "module_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "gauges/controls/engine_starters.h"
+#include "gauges/controls/landing_gear.h"
+#include "gauges/controls/rudder_trim.h"
+#include "gauges/ecam/alpha_floor.h"
+#include "gauges/ecam/ewd.h"
+#include "gauges/ecam/sd.h"
+#include "gauges/ecam/warnings.h"
+#include "gauges/guidance/autopilot2.h"
 #include "gauges/guidance/fcu.h"
 #include "gauges/guidance/fd.h"
+#include "gauges/guidance/throttle.h"
+#include "gauges/overhead/fuel_hyd.h"
+#include "gauges/overhead/lights.h"
+#include "gauges/pfd/pfd.h"
+#include "gauges/radio/audio.h"
+#include "gauges/radio/radio.h"
+#include "gauges/radio/xpndr.h"
+#include "gauges/standby/clock.h"
+#include "gauges/standby/ddrmi.h"
+#include "gauges/standby/stdby_altimeter.h"
 #include "host/fsuipc.h"
 #include "module/variables.h"
 #include "shared/cockpit_state.h"
@@ -56,6 +75,83 @@ void reset_module_state() {
   for (VariableRecord& record : sim_vars) {
     std::memset(record.value, 0, sizeof record.value);
   }
+}
+
+void reset_gauge_state() {
+  eng_mode_selector = 1;
+  autobrake_lo_armed = autobrake_med_armed = autobrake_max_armed = autobrake_armed_airborne = 0;
+  rudder_trim_knob_pos = 1;
+  rudder_trim_knob_ticks = 0;
+  rudder_trim_resetting = alpha_floor_active = bank_angle_active = 0;
+  alpha_floor_time = 0.0;
+  pushback_state = idle_flash_count = banner_done = flap_table_parsed = gear_down_locked = config_active = 0;
+  thrust_limit_percent = 92;
+  idle_flash_time = banner_start_time = config_time = flap_handle_step = flap_handle_previous = flap_commanded = 0.0;
+  last_fuel_flow_time[0] = last_fuel_flow_time[1] = fuel_used_kg[0] = fuel_used_kg[1] = 0.0;
+  std::memset(ecam_latches, 0, sizeof ecam_latches);
+  sd_page = sd_flight_state = sd_prev_flight_state = sd_all_cycling = sd_manual_hold = 0;
+  sd_cycle_time = 0.0;
+  warning_blink_count = warning_ack_count = 0;
+  caution_chime_done = trk_fpa_mode = mach_mode = alt_step_select = 0;
+  spd_knob_frame = hdg_knob_frame = alt_knob_frame = vs_knob_frame = 0;
+  ap_was_engaged = athr_was_engaged = 0;
+  alt_dot_count = 0;
+  mach_resync_time = 0.0;
+  reverse_scale = 1.0;
+  fuel_left_pumps_on = fuel_centre_pumps_on = fuel_right_pumps_on = 1;
+  landing_light_memo_posted = 0;
+  pfd_attitude_valid = speed_target_on_scale = alt_target_on_scale = 0;
+  pfd_selftest_angle = pfd_selftest_start = track_offset_deg = 0.0;
+  std::memset(speed_trend_up, 0, sizeof speed_trend_up);
+  std::memset(speed_trend_down, 0, sizeof speed_trend_down);
+  audio_voice_lit = audio_voice_ticks = audio_reset_lit = audio_reset_ticks = 0;
+  radio_mode = radio_sel_nav1 = radio_sel_nav2 = radio_sel_adf = 0;
+  adf_standby_freq = 2000;
+  xpndr_mode = xpndr_entry_count = xpndr_ident_ticks = 0;
+  xpndr_entry_active = xpndr_ident_on = 0;
+  std::memset(xpndr_entry_digits, 0, sizeof xpndr_entry_digits);
+  clock_display_mode = chrono_start = 0;
+  chrono_state = 0;
+  chrono_elapsed = 0.0;
+  ddrmi_ptr1_adf = 0;
+  ddrmi_ptr2_adf = 1;
+  stby_baro_hpa = stby_baro_inhg = stby_alt_offset = 0.0;
+  stby_baro_unit = stby_startup_ticks = stby_synced = 0;
+  elac1_on = 1;
+  seat_belt_sign = no_smoking_sign = eng_start_state = engine1_running = engine2_running = 0;
+  throttle_axis_percent = roll_axis_input = 0;
+  fsuipc_weight_word = fuel_on_board_kg = 0;
+  std::memset(thrust_detent_text, 0, sizeof thrust_detent_text);
+  flap_position_count = flap_step_count = 0;
+  std::memset(flap_thresholds, 0, sizeof flap_thresholds);
+  master_warning = master_caution = master_warning_ack = takeoff_flag = ecam_phase = 0;
+  stall_threshold = 25000.0;
+  elec_failure_alert = vacuum_alert = oil_pressure_alert = hydraulics_alert = engine_off_alert = 0;
+  fuel_tank_low_alert = fob_low_alert = 0;
+}
+
+void ModuleTest::load_sounds() {
+  load_all_sounds();
+  world().sound.clear_calls();
+}
+
+size_t ModuleTest::played(const std::string& path) {
+  const std::vector<std::string> all = played();
+  return static_cast<size_t>(std::count(all.begin(), all.end(), path));
+}
+
+Events ModuleTest::clicked(GaugeHeader* g, int x, int y) {
+  host().clear_events();
+  EXPECT_TRUE(host().click(g, x, y)) << g->name << " at " << x << "," << y;
+  return host().events();
+}
+
+std::string ModuleTest::lit(GaugeHeader* g, std::initializer_list<size_t> indices) {
+  std::string out;
+  for (size_t i : indices) {
+    out += value(g, i) != 0.0 ? '1' : '0';
+  }
+  return out;
 }
 
 }  // namespace corvane::test

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "corvane_testhost/platform_world.h"
 #include "corvane_testhost/test_host.h"
+#include "module/elements.h"
 #include "module/records.h"
 
 namespace corvane::test {
@@ -17,12 +21,26 @@ namespace corvane::test {
 void reset_module_state();
 // The EFIS panel's and flight director's texts and selections as at load.
 void reset_link_state();
+// Every gauge's own state as at load.
+void reset_gauge_state();
+
+using Events = std::vector<testhost::KeyEvent>;
+using Texts = std::vector<std::string>;
+
+inline const std::string kClick = "Sound\\Brisvalen_CLICK.wav", kButton = "Sound\\Button_Press.wav",
+                         kFlapSound = "Sound\\Brisvalen_set_flap.wav", kCavalry = "Sound\\Brisvalen_Cavalry_Charge.wav",
+                         kClicker = "Sound\\Brisvalen_Clicker.wav", kSign = "Sound\\Brisvalen_SIGN.wav",
+                         kChime = "Sound\\Brisvalen_CHIME.wav";
+// Display colours as the host reads them (0x00BBGGRR).
+inline constexpr uint32_t kGreen = 0x40FF40, kAmber = 0x3287FF, kRed = 0x1E1EFF, kWhite = 0xFFFFFF, kCyan = 0xFFFF00,
+                          kYellow = 0x00FFFF, kMagenta = 0xFF00FF, kBlue = 0xD17812, kLightBlue = 0xFF961E;
 
 class ModuleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testhost::reset_platform();
     reset_module_state();
+    reset_gauge_state();
     host_ = std::make_unique<testhost::TestHost>(testhost::linked_module());
   }
   void TearDown() override {
@@ -44,6 +62,21 @@ class ModuleTest : public ::testing::Test {
       host_->set_var(token, value);
     }
   }
+
+  // The cockpit sounds loaded, as the autopilot panel's install does, and no call logged yet.
+  void load_sounds();
+  std::vector<std::string> played() { return world().sound.played(); }
+  size_t played(const std::string& path);
+  // Clicks a pixel that must lie in an area; the events that click sent.
+  Events clicked(GaugeHeader* g, int x, int y);
+
+  // Elements by their pre-order index, 0 being the root.
+  Element* el(GaugeHeader* g, size_t index) { return host_->element(g, index); }
+  double value(GaugeHeader* g, size_t index, int slot = 0) { return host_->values(el(g, index)).value[slot]; }
+  std::string text(GaugeHeader* g, size_t index) { return host_->text(el(g, index)); }
+  uint32_t colour(GaugeHeader* g, size_t index) { return as_string(el(g, index))->text_colour; }
+  // '1' for each listed element whose first value is not zero, '0' otherwise.
+  std::string lit(GaugeHeader* g, std::initializer_list<size_t> indices);
 
  private:
   std::unique_ptr<testhost::TestHost> host_;

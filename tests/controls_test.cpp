@@ -1,0 +1,499 @@
+// The controls group through the test host, with a simulator stand-in that
+// follows the autobrake selector's steps, the spoiler handle and arming, and
+// the rudder trim: gear lights and the autobrake's selector, memos and
+// automatic disarms; the lever gauges; the spoiler and flap levers with their
+// end stops and the automatic ground spoiler extension; the engine start
+// sequence; the rudder trim window, switch and RESET.
+#include <cmath>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "gauges/controls/engine_starters.h"
+#include "gauges/controls/landing_gear.h"
+#include "gauges/controls/rudder_trim.h"
+#include "module_fixture.h"
+#include "shared/cockpit_state.h"
+
+namespace corvane::test {
+namespace {
+
+constexpr uint32_t kUp = 0x102FA, kDown = 0x102FB, kSetHandle = 0x100FA, kArm = 0x10212, kDisarm = 0x10213,
+                   kExtend = 0x10210, kTrimLeft = 0x102E6, kTrimRight = 0x102E7;
+
+class Controls : public ModuleTest {
+ protected:
+  void SetUp() override {
+    ModuleTest::SetUp();
+    load_sounds();
+    host().on_event = [](testhost::TestHost& h, const testhost::KeyEvent& e) {
+      if (e.id == kUp || e.id == kDown) {
+        h.set_var(0x2E7, h.var(0x2E7) + (e.id == kUp ? 1 : -1));
+      } else if (e.id == kSetHandle) {
+        h.set_var(0x145, static_cast<int32_t>(e.value));
+      } else if (e.id == kArm || e.id == kDisarm) {
+        h.set_var(0x144, e.id == kArm ? 1.0 : 0.0);
+      } else if (e.id == kTrimLeft || e.id == kTrimRight) {
+        h.set_var(0x313, h.var(0x313) + (e.id == kTrimLeft ? -0.002 : 0.002));  // a little over a tenth of a degree
+      }
+    };
+  }
+  GaugeHeader* open(const char* name) {
+    g_ = gauge(name);
+    host().install(g_);
+    return g_;
+  }
+  Events click(int x, int y) { return clicked(g_, x, y); }
+  Events evaluate() {
+    host().clear_events();
+    host().evaluate(g_);
+    return host().events();
+  }
+  // The first value of each element from first to last after an evaluation, '1' when not zero.
+  std::string lights(size_t first, size_t last) {
+    host().evaluate(g_);
+    std::string out;
+    for (size_t i = first; i <= last; ++i) {
+      out += lit(g_, {i});
+    }
+    return out;
+  }
+  static Events steps(uint32_t id, size_t n) { return Events(n, testhost::KeyEvent{id, 0}); }
+
+  GaugeHeader* g_ = nullptr;
+};
+
+// Landing Gear: lights in pre-order, then the autobrake buttons' x (y is 60).
+constexpr size_t kLeftDown = 1, kRightTransit = 6, kLoOn = 7, kMaxOn = 9, kLoDecel = 10, kMaxDecel = 12;
+constexpr int kLo = 10, kMed = 30, kMax = 50;
+
+class LandingGear : public Controls {
+ protected:
+  void SetUp() override {
+    Controls::SetUp();
+    open("Landing Gear");
+    set_vars({{0x2E7, 1}, {0x3C, 1}});
+  }
+  std::string armed() {
+    return std::to_string(autobrake_lo_armed) + std::to_string(autobrake_med_armed) +
+           std::to_string(autobrake_max_armed) + std::to_string(autobrake_armed_airborne);
+  }
+  std::string memo() { return ecam_memo_slots[2]; }
+};
+
+TEST_F(LandingGear, EachLegShowsDownOrInTransitFromItsOwnPosition) {
+  // Left, nose, right down; then left, nose, right in transit.
+  set_vars({{0x14D, 16383.0}, {0x14C, 0.0}, {0x14E, 8000.0}});
+  EXPECT_EQ(lights(kLeftDown, kRightTransit), "100001");
+  // Just off either end is in transit; beyond full down is both.
+  set_vars({{0x14D, 0.5}, {0x14C, 16382.9}, {0x14E, 16384.0}});
+  EXPECT_EQ(lights(kLeftDown, kRightTransit), "001111");
+}
+
+TEST_F(LandingGear, SelectorIsSteppedOneEventPerPosition) {
+  const std::tuple<int, int, Events, int> cases[] = {
+      {5, kLo, steps(kDown, 3), 2},   // arm LO from MAX
+      {1, kMed, steps(kUp, 2), 3},    // arm MED from OFF
+      {3, kMed, {}, 3},               // already there
+      {0, kLo, steps(kUp, 2), 2},     // from RTO
+      {4, kMax, steps(kDown, 4), 0},  // RTO on the ground
+  };
+  for (const auto& [from, button, sent, to] : cases) {
+    autobrake_lo_armed = autobrake_med_armed = autobrake_max_armed = 0;
+    host().set_var(0x2E7, from);
+    EXPECT_EQ(click(button, 60), sent) << from;
+    EXPECT_EQ(host().var(0x2E7), to);
+  }
+  EXPECT_EQ(click(kMax, 60), steps(kUp, 1)) << "disarming goes to OFF whatever the button";
+}
+
+TEST_F(LandingGear, ButtonsArmOneAtATimeWithLastingMemosAndDisarmWithAnExpiringOne) {
+  ecam_memo_stamp[2] = 42.0;
+  // Button, clock, memo, its stamp, armed flags, LO/MED/MAX lights.
+  const std::tuple<int, double, const char*, double, const char*, const char*> presses[] = {
+      {kLo, 100, "AUTOBK LOW", 0, "1000", "100"},        {kMed, 100, "AUTOBK MED", 0, "0100", "010"},
+      {kMax, 100, "AUTOBK RTO", 0, "0010", "001"},  // on the ground: RTO
+      {kMax, 250.5, "AUTOBK OFF", 250.5, "0000", "000"}, {kLo, 250.5, "AUTOBK LOW", 0, "1000", "100"},
+      {kLo, 300, "AUTOBK OFF", 300, "0000", "000"},
+  };
+  for (const auto& [button, clock, memo_text, stamp, flags, shown] : presses) {
+    host().set_var(0x25C, clock);
+    click(button, 60);
+    EXPECT_EQ(memo(), memo_text);
+    EXPECT_EQ(ecam_memo_stamp[2], stamp) << memo_text;
+    EXPECT_EQ(armed(), flags) << memo_text;
+    EXPECT_EQ(lights(kLoOn, kMaxOn), shown) << memo_text;
+  }
+  EXPECT_EQ(played(kButton), 6U);
+}
+
+TEST_F(LandingGear, RtoDisarmsAfterLiftOffAndAStrayRtoInTheAirArmsMax) {
+  host().set_var(0x340, 0.0);
+  click(kMax, 60);
+  ASSERT_EQ(memo(), "AUTOBK RTO");
+  EXPECT_EQ(evaluate(), Events{}) << "on the ground nothing changes";
+  set_vars({{0x3C, 0.0}, {0x340, 150.0}, {0x25C, 500.0}});
+  world().sound.clear_calls();
+  EXPECT_EQ(evaluate(), steps(kUp, 1));
+  EXPECT_EQ(memo(), "AUTOBK OFF");
+  EXPECT_EQ(ecam_memo_stamp[2], 500.0);
+  EXPECT_EQ(lights(kMaxOn, kMaxOn) + armed(), "00000");
+  EXPECT_EQ(played(), Texts{kButton});
+  EXPECT_EQ(evaluate(), Events{});
+  host().set_var(0x2E7, 0);  // put back to RTO in the air by other means: MAX arms instead
+  EXPECT_EQ(evaluate(), steps(kUp, 5));
+  EXPECT_EQ(memo(), "AUTOBK MAX");
+  EXPECT_EQ(ecam_memo_stamp[2], 0.0);
+  EXPECT_EQ(lights(kMaxOn, kMaxOn) + armed(), "10011");
+}
+
+TEST_F(LandingGear, LandingRollDisarmsThroughTheArmedButtonsDecelLight) {
+  host().set_var(0x3C, 0.0);
+  click(kMed, 60);
+  host().set_var(0x3C, 1.0);
+  // Touchdown with the brakes working: only MED's DECEL light, above the brake threshold; 5.0 kt is not below 5.
+  for (const auto& [brake, speed, decel] :
+       {std::tuple{5000.0, 60.0, "010"}, {4000.0, 60.0, "000"}, {4000.5, 5.0, "010"}}) {
+    set_vars({{0x140, brake}, {0x340, speed}});
+    EXPECT_EQ(evaluate(), Events{});
+    EXPECT_EQ(lights(kLoDecel, kMaxDecel), decel) << brake << " " << speed;
+  }
+  // Below 5: disarmed, yet this evaluation still lights from the speed it read.
+  set_vars({{0x340, 4.0}, {0x25C, 900.0}});
+  world().sound.clear_calls();
+  EXPECT_EQ(evaluate(), steps(kDown, 2));
+  EXPECT_EQ(memo(), "AUTOBK OFF");
+  EXPECT_EQ(ecam_memo_stamp[2], 900.0);
+  EXPECT_EQ(played(), Texts{kButton});
+  EXPECT_EQ(lit(g_, {kLoDecel + 1}) + armed(), "10000");
+  EXPECT_EQ(evaluate(), Events{});
+  EXPECT_EQ(lit(g_, {kLoDecel + 1}), "0");
+  // Armed on the ground: no roll-out disarm; armed in the air, then re-armed
+  // on the ground: the mark stays and the roll-out disarm follows.
+  host().set_var(0x340, 1.0);
+  click(kLo, 60);
+  evaluate();
+  EXPECT_EQ(armed(), "1000");
+  click(kLo, 60);
+  host().set_var(0x3C, 0.0);
+  click(kMed, 60);
+  host().set_var(0x3C, 1.0);
+  click(kLo, 60);
+  EXPECT_EQ(armed(), "1001");
+  EXPECT_EQ(lights(kLoDecel, kLoDecel), "0") << "an armed button at a crawl shows no DECEL";
+  EXPECT_EQ(armed() + memo(), "0000AUTOBK OFF");
+}
+
+TEST_F(Controls, GearLeverAndParkingBrakeSendTheirOwnEventsAndFollowTheSimulator) {
+  GaugeHeader* lever = gauge("Gear Lever");
+  GaugeHeader* brake = gauge("Parking Brake");
+  for (const auto& [g, x, y, hit] : {std::tuple{lever, 0, 0, true},
+                                     {lever, 54, 94, true},
+                                     {lever, 27, 50, true},
+                                     {lever, 55, 50, false},
+                                     {brake, 0, 10, true},
+                                     {brake, 48, 45, true},
+                                     {brake, 20, 9, false},
+                                     {brake, 50, 20, false}}) {
+    EXPECT_EQ(host().click(g, x, y), hit) << g->name << " " << x << "," << y;
+  }
+  EXPECT_EQ(host().events(), (Events{{0x10022, 0}, {0x10022, 0}, {0x10022, 0}, {0x100D8, 0}, {0x100D8, 0}}));
+  for (const auto& [position, picture] : {std::pair{0.0, 0.0}, {1.0, 1.0}, {16383.0, 1.0}, {-0.5, 1.0}}) {
+    host().set_var(0x14B, position);
+    host().evaluate(lever);
+    EXPECT_EQ(value(lever, 1), picture) << position;
+  }
+}
+
+// Spoilers and Flaps: a click above the middle (y 20) or below it (y 80) at x 40.
+constexpr int kAbove = 20, kBelow = 80;
+
+TEST_F(Controls, SpoilerLeverStepsThroughItsDetentsBothWaysThenArms) {
+  open("Spoilers");
+  const std::pair<int, Events> clicks[] = {{kBelow, {{kSetHandle, 8283}}},
+                                           {kBelow, {{kSetHandle, 10983}}},
+                                           {kBelow, {{kSetHandle, 13683}}},
+                                           {kBelow, {{kSetHandle, 16383}}},
+                                           {kBelow, {}},  // against the stop: silent
+                                           {kAbove, {{kSetHandle, 13683}}},
+                                           {kAbove, {{kSetHandle, 10983}}},
+                                           {kAbove, {{kSetHandle, 8283}}},
+                                           {kAbove, {{kSetHandle, 0}}},
+                                           {kAbove, {{kArm, 0}}}};
+  for (const auto& [y, sent] : clicks) {
+    EXPECT_EQ(click(40, y), sent) << host().var(0x145);
+  }
+  // ARM shows 10 pixels above retracted, whatever the handle says; full is 42 pixels down.
+  const double scale = as_slider(el(g_, 1))->y_scale;
+  EXPECT_NEAR(16383.0 * scale, 42.0, 0.05);
+  for (double handle : {0.0, 5000.0}) {
+    host().set_var(0x145, handle);
+    host().evaluate(g_);
+    EXPECT_NEAR(value(g_, 1, 1) * scale, -10.0, 1e-9);
+  }
+  EXPECT_EQ(click(40, kBelow), (Events{{kDisarm, 0}})) << "armed: below disarms and nothing else";
+  host().evaluate(g_);
+  EXPECT_EQ(value(g_, 1, 1), 5000.0);
+  host().set_var(0x144, 1.0);
+  EXPECT_EQ(click(40, kAbove), (Events{{kArm, 0}})) << "above arms again";
+  EXPECT_EQ(played(kFlapSound), 11U);
+  // Handles off the detents step by the same amount, unclamped.
+  const std::tuple<double, int, Events> off_detents[] = {
+      {1000.0, kBelow, {{kSetHandle, 3700}}},
+      {1000.0, kAbove, {{kSetHandle, static_cast<uint32_t>(-1700)}}},
+      {15000.0, kBelow, {{kSetHandle, 17700}}},
+      {8283.5, kAbove, {{kSetHandle, 5583}}},
+      {8282.9, kAbove, {{kSetHandle, 5582}}},
+      {16382.9, kBelow, {{kSetHandle, 19082}}},
+      {-300.0, kBelow, {{kSetHandle, 2400}}},
+      {0.5, kAbove, {{kSetHandle, static_cast<uint32_t>(-2699)}}},
+      {-300.0, kAbove, {{kArm, 0}}},  // at or below retracted a click above arms
+      {20000.0, kBelow, {}},          // beyond full the lever stays silent
+  };
+  for (const auto& [from, y, sent] : off_detents) {
+    set_vars({{0x144, 0.0}, {0x145, from}});
+    world().sound.clear_calls();
+    EXPECT_EQ(click(40, y), sent) << from;
+    EXPECT_EQ(played(kFlapSound), sent.empty() ? 0U : 1U) << from;
+  }
+}
+
+TEST_F(Controls, ArmedGroundSpoilersExtendOnEveryCallWhileTheTouchdownHolds) {
+  open("Spoilers");
+  set_vars({{0x3C, 1.0}, {0x144, 1.0}, {0x340, 30.87}});
+  host().clear_events();
+  for (uint32_t code : {kServiceUpdate, kServiceDraw, kServiceInstall, kServiceKill, 7U}) {
+    host().call(g_, code);
+  }
+  EXPECT_EQ(host().events(), steps(kExtend, 5));
+  // Airborne, partly on the ground, not armed, armed reading other than 1, at 30.86 kt, on the take-off roll.
+  const double blocked[][4] = {{0.0, 1.0, 100.0, 0}, {0.5, 1.0, 100.0, 0}, {1.0, 0.0, 100.0, 0},
+                               {1.0, 2.0, 100.0, 0}, {1.0, 1.0, 30.86, 0}, {1.0, 1.0, 100.0, 1}};
+  for (const auto& b : blocked) {
+    set_vars({{0x3C, b[0]}, {0x144, b[1]}, {0x340, b[2]}});
+    takeoff_flag = static_cast<int>(b[3]);
+    host().clear_events();
+    host().cycle(g_);
+    EXPECT_EQ(host().events(), Events{}) << b[0] << " " << b[1] << " " << b[2] << " " << b[3];
+  }
+}
+
+TEST_F(Controls, FlapLeverDrawsTheAircraftsDetentsWithSixPositionsAndStepsOncePerClick) {
+  open("Flaps");
+  auto lever_at = [&](double handle) {
+    host().set_var(0x148, handle);
+    host().evaluate(g_);
+    return value(g_, 1, 1);
+  };
+  flap_position_count = 6;
+  flap_step_count = 5;
+  const double scale = as_slider(el(g_, 1))->y_scale;
+  // Handle, lever, pixels (-1: not looked at); only exact positions snap.
+  const double rows[][3] = {{0.0, 0.0, 0},          {3276.8, 4096.0, 14},   {6553.6, 4096.0, 14}, {9830.4, 8192.0, 28},
+                            {13107.2, 12288.0, 43}, {16384.0, 16384.0, 57}, {3276.9, 3276.9, -1}, {9830.5, 9830.5, -1}};
+  for (const auto& [handle, lever, pixels] : rows) {
+    EXPECT_EQ(lever_at(handle), lever) << handle;
+    EXPECT_TRUE(pixels < 0 || std::abs(lever * scale - pixels) < 0.5) << handle << " pixels";
+  }
+  for (int count : {0, 4, 5, 7}) {  // any other count: the variable
+    flap_position_count = count;
+    flap_step_count = count - 1;
+    EXPECT_EQ(lever_at(3276.8) + lever_at(6553.6), 3276.8 + 6553.6) << count;
+  }
+  // Six positions but a step count that does not match still uses the count given.
+  flap_position_count = 6;
+  flap_step_count = 4;
+  EXPECT_EQ(lever_at(8192.0) + lever_at(12288.0), 4096.0 + 8192.0);
+  flap_step_count = 0;
+  EXPECT_EQ(lever_at(3276.8), 3276.8);
+
+  const std::tuple<double, int, Events> clicks[] = {{16383.0, kBelow, {{0x100DE, 0}}},
+                                                    {16384.0, kBelow, {}},
+                                                    {16384.0, kAbove, {{0x100DF, 0}}},
+                                                    {0.0, kAbove, {}},
+                                                    {0.0, kBelow, {{0x100DE, 0}}},
+                                                    {0.001, kAbove, {{0x100DF, 0}}},
+                                                    {-5.0, kAbove, {}}};
+  for (const auto& [handle, y, sent] : clicks) {
+    host().set_var(0x148, handle);
+    EXPECT_EQ(click(40, y), sent) << handle << " " << y;
+  }
+  EXPECT_EQ(played(kFlapSound), 4U) << "silent at the stops";
+  EXPECT_FALSE(host().click(g_, 40, 50) || host().click(g_, 10, 20)) << "nothing between the two areas";
+}
+
+// Engine Starters: the selector's sides, then the master switches' x (y is 20).
+constexpr int kLeft = 60, kRight = 90;
+constexpr uint32_t kHold1 = 0x102FC, kHold2 = 0x102FD, kEngine1Started = 0x10187;
+
+TEST_F(Controls, StarterSelectorStopsAtItsEndsSilentlyAndRestartsAnIdleSequenceAtStart) {
+  open("Engine Starters");
+  // Click side, state set before it (-1: left alone), then selector, state and clicks heard.
+  const int steps_[][5] = {
+      {kLeft, -1, 0, 0, 1},  {kLeft, -1, 0, 0, 1},  // against the stop: no sound
+      {kRight, -1, 1, 0, 2},                        // centre does not start anything
+      {kRight, -1, 2, 1, 3}, {kRight, 2, 2, 2, 3},  // no change while a start runs...
+      {kRight, 0, 2, 1, 3},                         // ...but an idle sequence starts again
+      {kLeft, -1, 1, 1, 4},                         // turning away from start does not stop it
+  };
+  for (const auto& [x, before, selector, state, heard] : steps_) {
+    if (before >= 0) {
+      eng_start_state = before;
+    }
+    click(x, 30);
+    host().evaluate(g_);
+    EXPECT_EQ(std::to_string(eng_mode_selector) + std::to_string(static_cast<int>(value(g_, 3))) +
+                  std::to_string(eng_start_state) + std::to_string(played(kClick)),
+              std::to_string(selector) + std::to_string(selector) + std::to_string(state) + std::to_string(heard));
+  }
+  EXPECT_TRUE(host().events().empty()) << "the handlers themselves send nothing";
+  // The master switches toggle from the simulator's position.
+  const std::tuple<int, uint32_t, double, uint32_t> masters[] = {
+      {20, 0x230, 0.0, 0x101BF},  {20, 0x230, 1.0, 0x101C3},  {20, 0x230, 0.01, 0x101C3},
+      {130, 0x23A, 0.0, 0x101C4}, {130, 0x23A, 1.0, 0x101C8}, {130, 0x23A, -1.0, 0x101C4}};
+  for (const auto& [x, token, position, event] : masters) {
+    set_vars({{0x230, 0.0}, {0x23A, 0.0}, {token, position}});
+    EXPECT_EQ(click(x, 20), steps(event, 1)) << x << " " << position;
+  }
+  EXPECT_EQ(played(kClick), 10U);
+}
+
+TEST_F(Controls, StartsEngineOneThenTwoAndReturnsTheSelectorWithAChime) {
+  open("Engine Starters");
+  auto updates = [&](int n) {
+    host().clear_events();
+    for (int i = 0; i < n; ++i) {
+      host().update(g_);
+    }
+    return host().events();
+  };
+  EXPECT_EQ(updates(3), Events{}) << "idle does nothing";
+  click(kRight, 30);
+  click(kRight, 30);
+  // Every call holds the starter, whatever its stage; the masters are never asked.
+  EXPECT_EQ(updates(3), steps(kHold1, 3));
+  host().clear_events();
+  host().draw(g_);
+  EXPECT_EQ(host().events(), steps(kHold1, 1));
+  set_vars({{0x270, 59.9}, {0x271, 21.0}});
+  EXPECT_EQ(updates(1), steps(kHold1, 1));
+  host().set_var(0x270, 60.0);
+  EXPECT_EQ(updates(1), steps(kEngine1Started, 1));
+  set_vars({{0x283, 59.99}, {0x284, 21.0}});
+  EXPECT_EQ(updates(3), steps(kHold2, 3));
+  EXPECT_EQ(lights(3, 3) + std::to_string(eng_start_state), "12");
+  EXPECT_EQ(played(kChime), 0U);
+  host().set_var(0x283, 60.0);
+  EXPECT_EQ(updates(1), Events{});
+  EXPECT_EQ(eng_start_state, 0);
+  host().evaluate(g_);
+  EXPECT_EQ(value(g_, 3) + eng_mode_selector, 2.0) << "the selector springs back to NORM";
+  EXPECT_EQ(updates(5), Events{});
+  EXPECT_EQ(played(kChime), 1U);
+  // Engine 1 already turning: straight to engine 2 on the first call of any code;
+  // completion by engine 2's N2 hands over but does not chime.
+  host().set_var(0x271, 21.5);
+  set_vars({{0x270, 0.0}, {0x283, 0.0}, {0x284, 0.0}});
+  click(kRight, 30);
+  host().clear_events();
+  host().call(g_, 7);
+  EXPECT_EQ(host().events(), steps(kEngine1Started, 1));
+  host().set_var(0x284, 21.01);
+  EXPECT_EQ(updates(1), Events{});
+  EXPECT_EQ(eng_start_state * 10 + static_cast<int>(eng_mode_selector), 1);
+  EXPECT_EQ(played(kChime), 1U);
+}
+
+// Rudder Trim: window (1), knob (2); the switch's sides and RESET.
+class RudderTrim : public Controls {
+ protected:
+  void SetUp() override {
+    Controls::SetUp();
+    open("Rudder Trim");
+  }
+  std::string knob(int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+      host().evaluate(g_);
+      out += std::to_string(static_cast<int>(value(g_, 2)));
+    }
+    return out;
+  }
+  Events updates(int n) {
+    host().clear_events();
+    for (int i = 0; i < n; ++i) {
+      host().update(g_);
+    }
+    return host().events();
+  }
+};
+
+TEST_F(RudderTrim, WindowShowsSideAndTenthsCentredWithinATenthAndLightsWithoutARedraw) {
+  const std::pair<double, const char*> cases[] = {
+      {0.01745, "R010"},
+      {-0.026175, "L015"},
+      {0.5, "R286"},
+      {0.0017, "CTRD"},
+      {-0.0017, "CTRD"},
+      {0.0, "CTRD"},
+      // Past what four characters hold, and values no simulator should send.
+      {1.7443, "R999"},
+      {1.7445, "R999"},
+      {-10.0, "L999"},
+      {1e300, "R999"},
+      {-std::numeric_limits<double>::infinity(), "L999"},
+      {std::nan(""), "CTRD"}};
+  for (const auto& [radians, shown] : cases) {
+    host().set_var(0x313, radians);
+    host().evaluate(g_);
+    EXPECT_EQ(text(g_, 1), shown) << radians;
+  }
+  el(g_, 1)->image_flags |= kFlagOnScreen;
+  for (uint32_t lights_on : {1U, 0U}) {
+    panel_lights_on = lights_on;
+    host().evaluate(g_);
+    EXPECT_EQ(el(g_, 1)->image_flags & (kFlagBright | kFlagOnScreen), kFlagOnScreen | (lights_on ? kFlagBright : 0));
+  }
+}
+
+TEST_F(RudderTrim, SwitchStepsTheTrimAndSpringsBackNineteenEvaluationsAfterTheLastRepeat) {
+  EXPECT_EQ(click(5, 30), steps(kTrimLeft, 1));
+  EXPECT_EQ(knob(10), std::string(10, '0'));
+  EXPECT_EQ(click(5, 30), steps(kTrimLeft, 1));
+  EXPECT_EQ(knob(20), std::string(18, '0') + "11") << "a repeat while held starts the count again";
+  EXPECT_EQ(click(30, 30), steps(kTrimRight, 1));
+  EXPECT_EQ(knob(1), "2");
+  EXPECT_EQ(played(), Texts(3, kClick));
+}
+
+TEST_F(RudderTrim, ResetDrivesTheTrimToCentreOneStepPerUpdateUntilTheSwitchTurns) {
+  host().set_var(0x313, 0.01);  // R057
+  EXPECT_EQ(click(50, 40), Events{}) << "the button only starts the drive";
+  EXPECT_EQ(played(), Texts{kButton});
+  host().draw(g_);
+  EXPECT_EQ(host().events(), Events{}) << "only updates drive";
+  int updates_run = 0;
+  while (rudder_trim_resetting == 1 && updates_run < 20) {
+    host().cycle(g_);
+    ++updates_run;
+  }
+  // Five steps bring it within a tenth; the sixth update sees it centred and stops.
+  EXPECT_EQ(host().events(), steps(kTrimLeft, 5));
+  EXPECT_EQ(updates_run, 6);
+  EXPECT_EQ(text(g_, 1), "CTRD");
+  EXPECT_EQ(updates(1), Events{});
+  host().set_var(0x313, -0.005);  // from the left it steps right: L028, L017, then CTRD
+  click(50, 40);
+  EXPECT_EQ(updates(5), steps(kTrimRight, 2));
+  EXPECT_EQ(rudder_trim_resetting, 0);
+  host().set_var(0x313, -0.05);
+  click(50, 40);
+  host().update(g_);
+  click(5, 30);
+  EXPECT_EQ(updates(5), Events{}) << "turning the switch cancels a reset";
+  EXPECT_EQ(rudder_trim_resetting, 0);
+}
+
+}  // namespace
+}  // namespace corvane::test
