@@ -235,8 +235,7 @@ TEST_F(ModuleTest, EcamMessagesFullListDropsTheLowestOrTheNewcomer) {
     ecam_post_message(("MEMO " + std::to_string(i)).c_str(), 0, 1);
   }
   ecam_post_message("LATE MEMO", 0, 1);
-  EXPECT_EQ(lines().size(), 10U);
-  EXPECT_EQ(lines().back(), "MEMO 9/0");
+  EXPECT_EQ(str(lines().size(), lines().back()), str(10U, "MEMO 9/0"));
   ecam_post_message("WARNING", 3, 1);
   EXPECT_EQ(lines().front() + " " + lines().back(), "WARNING/3 MEMO 8/0") << "line 9 is lost";
   // A text longer than a line is cut, and still found again for removal.

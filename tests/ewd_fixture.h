@@ -41,8 +41,15 @@ class EwdTest : public ModuleTest {
   void set_pushback(int32_t state) { world().fsuipc.poke(0x31F0, &state, 4); }
   void set_fuel_kg(double kg) { set({{0x12F, kg / 3.04 / 2.0}, {0x130, kg / 3.04 / 4.0}, {0x131, kg / 3.04 / 4.0}}); }
   void install(const char* parameters = nullptr) { host().install(ewd_, parameters); }
-  void pass() { host().update(ewd_); }  // one logic pass, no evaluation
-  void cycle() { host().cycle(ewd_); }
+  // One logic pass, no evaluation, or one panel cycle, after setting these variables.
+  void pass(const Vars& vars = {}) {
+    set(vars);
+    host().update(ewd_);
+  }
+  void cycle(const Vars& vars = {}) {
+    set(vars);
+    host().cycle(ewd_);
+  }
 
   // Elements by their number in the chain, 1 being the background.
   Element* element(int number) { return el(ewd_, static_cast<size_t>(number - 1)); }

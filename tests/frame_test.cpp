@@ -20,12 +20,9 @@ namespace corvane::test {
 namespace {
 
 TEST(Linkage, ListsTheThirtyThreeGaugesEachWithOneRootAndAClosedMouseList) {
-  EXPECT_EQ(Linkage.module_id, 0x13U);
-  EXPECT_EQ(Linkage.version, 0x0800U);
-  EXPECT_EQ(Linkage.flags, 0U);
+  EXPECT_EQ(str(Linkage.module_id, Linkage.version, Linkage.flags), str(0x13U, 0x0800U, 0U));
   ASSERT_TRUE(Linkage.init != nullptr && Linkage.deinit != nullptr);
-  EXPECT_EQ(ImportTable.entries[0].id, 0x0FU);
-  EXPECT_EQ(ImportTable.entries[1].id, 0U);
+  EXPECT_EQ(str(ImportTable.entries[0].id, ImportTable.entries[1].id), str(0x0FU, 0U));
   size_t count = 0;
   for (GaugeHeader* const* gp = Linkage.gauges; *gp != nullptr; ++gp, ++count) {
     const GaugeHeader* g = *gp;

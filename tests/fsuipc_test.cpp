@@ -3,6 +3,7 @@
 #include "host/fsuipc.h"
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "module_fixture.h"
@@ -21,11 +22,8 @@ class Fsuipc : public ModuleTest {
 
 TEST_F(Fsuipc, OpenChecksVersionsAndSendsItsOwnVersionOnce) {
   ASSERT_EQ(open(), 1);
-  EXPECT_EQ(result_, FSUIPC_OK);
-  EXPECT_EQ(ipc_sim_version, 0x0006U);
+  EXPECT_EQ(str(result_, ipc_sim_version, ipc_capacity, world().fsuipc.messages()), str(FSUIPC_OK, 6, 1000, 1));
   EXPECT_EQ(ipc_fsuipc_version, world().fsuipc.fsuipc_version);
-  EXPECT_EQ(ipc_capacity, 1000U);
-  EXPECT_EQ(world().fsuipc.messages(), 1);
   // Wire: read 0x3304/4, read 0x3308/4, write 0x330A/2 = 1100, end marker.
   const auto& wire = world().fsuipc.last_request;
   ASSERT_EQ(wire.size(), 20U + 20U + 14U + 4U);
@@ -33,8 +31,7 @@ TEST_F(Fsuipc, OpenChecksVersionsAndSendsItsOwnVersionOnce) {
   std::memcpy(words.data(), wire.data(), 52);
   EXPECT_EQ(std::vector<uint32_t>({words[0], words[1], words[2], words[5], words[6], words[10], words[11], words[12]}),
             (std::vector<uint32_t>{1, 0x3304, 4, 1, 0x3308, 2, 0x330A, 2}));
-  EXPECT_EQ(wire[52] | (wire[53] << 8), 1100);
-  EXPECT_EQ(wire[54] | wire[55] | wire[56] | wire[57], 0);
+  EXPECT_EQ(str(wire[52] | (wire[53] << 8), wire[54] | wire[55] | wire[56] | wire[57]), "1100 0");
 #if CORVANE_RECORDS_32
   EXPECT_EQ(words[3], reinterpret_cast<uintptr_t>(&ipc_fsuipc_version));
 #endif
@@ -50,11 +47,8 @@ TEST_F(Fsuipc, OpenChecksVersionsAndSendsItsOwnVersionOnce) {
 
 TEST_F(Fsuipc, OpenFailuresLeaveTheLinkClosed) {
   auto& f = world().fsuipc;
-  const struct {
-    uint32_t simulator, size, fsuipc_version, sim_version;
-    bool present, failing;
-    uint32_t result;
-  } cases[] = {
+  // Simulator asked for, buffer size, versions answered, window present, message failing; the result.
+  const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t, bool, bool, uint32_t> cases[] = {
       {0, 31, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
       {0, 0, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
       {0, 1000, 0x19980005, 0xFADE0006, false, false, FSUIPC_ERR_NOFS},
@@ -65,14 +59,11 @@ TEST_F(Fsuipc, OpenFailuresLeaveTheLinkClosed) {
       {6, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
       {0, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
   };
-  for (const auto& c : cases) {
-    f.fsuipc_version = c.fsuipc_version;
-    f.sim_version = c.sim_version;
-    f.present = c.present;
-    f.failing = c.failing;
-    EXPECT_EQ(open(c.simulator, c.size), c.result == FSUIPC_OK ? 1 : 0) << c.result;
-    EXPECT_EQ(result_, c.result);
-    EXPECT_EQ(ipc_buffer == nullptr, c.result != FSUIPC_OK) << c.result;
+  for (const auto& [simulator, size, fsuipc_version, sim_version, present, failing, result] : cases) {
+    std::tie(f.fsuipc_version, f.sim_version, f.present, f.failing) =
+        std::tie(fsuipc_version, sim_version, present, failing);
+    const int opened = open(simulator, size);
+    EXPECT_EQ(str(opened, result_, ipc_buffer == nullptr), str(result == FSUIPC_OK, result, result != FSUIPC_OK));
     ipc_close();
   }
 }
@@ -81,8 +72,7 @@ TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndCopiedToTheirDestinations) {
   const int16_t axis = -1234;
   world().fsuipc.poke(0x332E, &axis, 2);
   ASSERT_EQ(open(), 1);
-  EXPECT_EQ(ipc_process(&result_), 0);
-  EXPECT_EQ(result_, FSUIPC_ERR_NODATA);
+  EXPECT_EQ(str(ipc_process(&result_), result_), str(0, FSUIPC_ERR_NODATA));
   const int sent = world().fsuipc.messages();
   int16_t got = 0;
   uint8_t untouched = 0x5C;
@@ -90,19 +80,14 @@ TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndCopiedToTheirDestinations) {
   ASSERT_EQ(ipc_read(0x332E, 2, nullptr, &result_), 1);  // sent, nothing copied
   ASSERT_EQ(ipc_read(0x332E, 0, &untouched, &result_), 1);
   ASSERT_EQ(ipc_process(&result_), 1);
-  EXPECT_EQ(world().fsuipc.messages(), sent + 1);
-  EXPECT_EQ(got, -1234);
-  EXPECT_EQ(untouched, 0x5C);
-  EXPECT_EQ(ipc_next, ipc_buffer);
+  EXPECT_EQ(str(world().fsuipc.messages() - sent, got, int{untouched}, ipc_next == ipc_buffer), "1 -1234 92 1");
   // A failed exchange keeps the old value.
   world().fsuipc.failing = true;
   const int16_t other = 77;
   world().fsuipc.poke(0x332E, &other, 2);
   ASSERT_EQ(ipc_read(0x332E, 2, &got, &result_), 1);
   EXPECT_EQ(ipc_process(&result_), 0);
-  EXPECT_EQ(result_, FSUIPC_ERR_DATA);
-  EXPECT_EQ(got, -1234);
-  EXPECT_EQ(ipc_next, ipc_buffer);
+  EXPECT_EQ(str(result_, got, ipc_next == ipc_buffer), str(FSUIPC_ERR_DATA, -1234, 1));
   ipc_close();
   EXPECT_EQ(ipc_read(0x332E, 2, &got, &result_) + ipc_write(0x332E, 2, &got, &result_) + ipc_process(&result_), 0);
   EXPECT_EQ(result_, FSUIPC_ERR_NOTOPEN);
@@ -114,8 +99,7 @@ TEST_F(Fsuipc, TheQueueStopsFourBytesShortOfCapacityWhichIsCapped) {
   ASSERT_EQ(ipc_read(0x100, 44, sink, &result_), 1) << "16 + 44 = 60 bytes: exactly capacity - 4";
   uint8_t* before = ipc_next;
   EXPECT_EQ(ipc_read(0x100, 1, sink, &result_), 0);
-  EXPECT_EQ(result_, FSUIPC_ERR_SIZE);
-  EXPECT_EQ(ipc_next, before);
+  EXPECT_EQ(str(result_, ipc_next == before), str(FSUIPC_ERR_SIZE, 1));
   EXPECT_EQ(ipc_write(0x100, 0, sink, &result_), 0);
   EXPECT_EQ(ipc_read(0x100, 0xFFFFFFF0U, sink, &result_), 0) << "a huge size must not wrap";
   ipc_close();
@@ -132,8 +116,7 @@ TEST_F(Fsuipc, TheQueueStopsFourBytesShortOfCapacityWhichIsCapped) {
   ASSERT_EQ(ipc_process(&result_), 1);
   uint32_t seen = 0;
   world().fsuipc.peek(0x0BC0, &seen, 4);
-  EXPECT_EQ(seen, value);
-  ipc_close();
+  EXPECT_EQ(seen, value) << "writes reach the server";
 }
 
 TEST_F(Fsuipc, ARewrittenAnswerNeverWritesPastWhatWasAsked) {

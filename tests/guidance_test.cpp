@@ -69,23 +69,17 @@ TEST_F(Guidance, AutopilotWindowsFormatTheirValuesAsThePushesChoose) {
   set_vars({{0x6D, 5000.0}, {0x6B, 5.9}, {0x2D, 270.0}, {0x74, 249.9}, {0x76, 0.78}});
   for (const auto& [vs, shown] :
        {std::pair{1500.0, "+1500"}, {-700.0, "-0700"}, {-0.9, "+0000"}, {50.0, "+0050"}, {-1e300, "-2147"}}) {
-    host().set_var(0x78, vs);
-    host().cycle(ap_);
+    cycle(ap_, {{0x78, vs}});
     EXPECT_EQ(text(ap_, kVsWindow), shown) << vs;
   }
   EXPECT_EQ(text(ap_, 17) + text(ap_, kHeadingWindow) + text(ap_, kSpeedWindow), "05000005249");
   ap(kModePush);
   ap(kSpdMach);
   for (const auto& [mach, shown] : {std::pair{0.78, "270.78"}, {1.05, "270.05"}, {0.999, "270.00"}, {0.0, "270.00"}}) {
-    host().set_var(0x76, mach);
-    host().cycle(ap_);
+    cycle(ap_, {{0x76, mach}});
     EXPECT_EQ(text(ap_, kHeadingWindow) + text(ap_, kSpeedWindow), shown) << mach;
   }
-  EXPECT_EQ(value(ap_, kHeadingLegend) + value(ap_, kSpeedLegend), 2.0);
-  ap(kModePush);
-  ap(kSpdMach);
-  host().cycle(ap_);
-  EXPECT_EQ(text(ap_, kHeadingWindow) + text(ap_, kSpeedWindow), "005249");
+  EXPECT_EQ(lit(ap_, {kHeadingLegend, kSpeedLegend}), "11");
 }
 
 TEST_F(Guidance, AutopilotOffMemoOnlyAfterItWasSeenEngagedInTheAirAutothrustAlways) {
@@ -93,13 +87,11 @@ TEST_F(Guidance, AutopilotOffMemoOnlyAfterItWasSeenEngagedInTheAirAutothrustAlwa
   at(500.0, {{0x3C, 1.0}, {0x67, 1.0}, {0x7B, 1.0}});
   EXPECT_EQ(lit(ap_, {kApLight, kAthrLight}), "11");
   at(500.0, {{0x67, 0.0}, {0x7B, 0.0}});
-  EXPECT_EQ(memos(), "|A/THR OFF") << "autothrust even when armed on the ground";
-  EXPECT_EQ(ecam_memo_stamp[1], 500.0);
+  EXPECT_EQ(memos() + str(ecam_memo_stamp[1]), "|A/THR OFF500") << "autothrust even when armed on the ground";
   at(501.0, {{0x7B, 1.0}, {0x67, 1.0}});
   at(501.0, {{0x3C, 0.0}});
   at(612.5, {{0x67, 0.0}});
-  EXPECT_EQ(memos(), "A/P OFF|");
-  EXPECT_EQ(ecam_memo_stamp[0], 612.5);
+  EXPECT_EQ(memos() + str(ecam_memo_stamp[0]), "A/P OFF|612.5");
   // Edge-triggered: later updates leave the stamp alone, so the memo expires
   // ten seconds after the disconnect, and it is not written again.
   at(620.0, {});
@@ -141,8 +133,8 @@ TEST_F(Guidance, AutopilotLightsDotsAndTheAltitudeDotBetween100And800FeetAway) {
   EXPECT_EQ(pattern(9900.0, 20), std::string(20, '1')) << "exactly 100 ft";
   EXPECT_EQ(pattern(10800.0, 20), std::string(20, '1')) << "exactly 800 ft";
   EXPECT_EQ(pattern(9899.0, 38), "11111111000000000111111111000000000111");
-  EXPECT_EQ(pattern(9000.0, 1), "1");
-  EXPECT_EQ(pattern(10799.0, 10), "1111111100") << "leaving the band restarts the cycle";
+  const std::string left_band = pattern(9000.0, 1);
+  EXPECT_EQ(left_band + pattern(10799.0, 10), "11111111100") << "leaving the band restarts the cycle";
   alt_dot_count = 0;
   EXPECT_EQ(pattern(9899.1, 20), std::string(20, '1')) << "100.9 ft truncates to 100";
   host().set_var(0x6C, 0.0);
@@ -151,56 +143,35 @@ TEST_F(Guidance, AutopilotLightsDotsAndTheAltitudeDotBetween100And800FeetAway) {
 
 TEST_F(Guidance, AutopilotButtonsAndKnobsSendTheirEventsInBothModes) {
   host().set_var(0x3C, 1.0);
-  EXPECT_EQ(ap(kAp), Events{}) << "AP on the ground";
+  EXPECT_EQ(clicks(ap_, {kAp}), "") << "AP on the ground";
   host().set_var(0x3C, 0.0);
-  // Click, variables set before it (heading hold, GPS, autothrust), events sent.
-  const std::tuple<std::pair<int, int>, std::vector<double>, Events> clicks[] = {
-      {kAp, {}, {{0x1002C, 0}}},
-      {kAthr, {}, {{0x10144, 0}}},  // areas whose event the host sends itself run no module code
-      {kLoc, {}, {{0x100BB, 0}}},
-      {kAppr, {}, {{0x100BC, 0}}},
-      {kLvl, {}, {{0x100BF, 0}}},
-      {kVsPush, {}, {{0x100BE, 0}}},
-      {kAltPush, {}, {{0x10107, 0}}},
-      {kGpsPush, {0, 0, 1}, {{0x10347, 0}, {0x10113, 0}}},
-      {kGpsPush, {0, 1, 1}, {{0x10347, 0}}},
-      {kVsUp, {}, {{0x10166, 0}}},
-      {kVsUp, {}, {{0x10166, 0}}},
-      {kVsDown, {}, {{0x10167, 0}}},
-      {kHdgRight, {}, {{0x10157, 0}}},
-      {kHdgLeft, {}, {{0x10158, 0}}},
-      {kHdgLeft, {}, {{0x10158, 0}}},
-      {kSpdRight, {}, {{0x10168, 0}}},
-      {kSpdRight, {}, {{0x10168, 0}}},
-      {kSpdLeft, {}, {{0x10169, 0}}},
-      {kHdgPush, {0, 0, 1}, {{0x10106, 0}}},
-      {kHdgPush, {0, 1, 1}, {{0x10106, 0}, {0x10347, 0}}},  // the GPS handed back
-      {kHdgPush, {1, 1, 1}, {{0x10106, 0}}},
-      {kSpdPush, {0, 0, 0}, {{0x10144, 0}, {0x10163, 0}}},  // autothrust armed first
-      {kSpdPush, {0, 0, 1}, {{0x10163, 0}}},
-      {kModePush, {}, {}},
-      {kSpdMach, {0, 1, 1}, {}},
-      {kHdgRight, {}, {{0x1007F, 0}}},
-      {kHdgLeft, {}, {{0x1007E, 0}}},
-      {kHdgPush, {}, {{0x100C1, 0}}},
-      {kSpdRight, {}, {{0x1017C, 0}}},
-      {kSpdLeft, {}, {{0x1017D, 0}}},
-      {kSpdPush, {}, {{0x1017B, 0}}},
-      {kSpdPush, {0, 1, 0}, {{0x10144, 0}, {0x1017B, 0}}},
-  };
-  std::string heading_frames;
-  for (const auto& [p, vars, sent] : clicks) {
-    for (size_t i = 0; i < vars.size(); ++i) {
-      host().set_var(std::vector<uint32_t>{0x6A, 0x350, 0x7B}[i], vars[i]);
-    }
-    EXPECT_EQ(ap(p), sent) << p.first << "," << p.second;
-    heading_frames += std::to_string(hdg_knob_frame);
+  // Areas whose event the host sends itself run no module code: no sound.
+  EXPECT_EQ(clicks(ap_, {kAp, kAthr, kLoc, kAppr, kLvl, kVsPush, kAltPush}),
+            "1002C|10144|100BB|100BC|100BF|100BE|10107");
+  EXPECT_EQ(played(), Texts(2, kButton));
+  EXPECT_EQ(clicks(ap_, {kGpsPush}), "10347 10113");
+  host().set_var(0x350, 1.0);
+  EXPECT_EQ(
+      clicks(ap_, {kGpsPush, kVsUp, kVsUp, kVsDown, kSpdRight, kSpdRight, kSpdLeft, kHdgRight, kHdgLeft, kHdgLeft}),
+      "10347|10166|10166|10167|10168|10168|10169|10157|10158|10158");
+  EXPECT_EQ(hdg_knob_frame, 7) << "eight frames, -1 wrapping to 7";
+  // Heading push: heading hold, and the GPS handed back when it drove the navigation and heading
+  // hold was off; speed push: autothrust armed first.
+  for (const auto& [hold, gps, athr, sent] :
+       {std::tuple{0, 0, 1, "10106|10163"}, {0, 1, 1, "10106 10347|10163"}, {1, 1, 0, "10106|10144 10163"}}) {
+    set_vars({{0x6A, hold}, {0x350, gps}, {0x7B, athr}});
+    EXPECT_EQ(clicks(ap_, {kHdgPush, kSpdPush}), sent);
   }
-  EXPECT_EQ(played(), Texts(27, kButton));
-  // The heading knob has eight frames, both ways round; VS and speed two.
-  EXPECT_EQ(heading_frames, "00000000000010777777777770777777");
+  EXPECT_EQ(clicks(ap_, {kModePush, kSpdMach}), "|");
+  set_vars({{0x6A, 0}, {0x7B, 1}});
+  EXPECT_EQ(clicks(ap_, {kHdgRight}), "1007F");
+  EXPECT_EQ(hdg_knob_frame, 0) << "8 wrapping to 0";
+  EXPECT_EQ(clicks(ap_, {kHdgLeft, kHdgPush, kSpdRight, kSpdLeft, kSpdPush}), "1007E|100C1|1017C|1017D|1017B");
+  host().set_var(0x7B, 0.0);
+  EXPECT_EQ(clicks(ap_, {kSpdPush}), "10144 1017B");
+  EXPECT_EQ(played(), Texts(28, kButton));
   host().cycle(ap_);
-  EXPECT_EQ(lit(ap_, {24, 22}), "11");
+  EXPECT_EQ(lit(ap_, {24, 22}), "11") << "the VS and speed knobs' two frames";
   EXPECT_EQ(trk_fpa_mode + mach_mode, 2);
 }
 
@@ -217,8 +188,7 @@ TEST_F(Guidance, AutopilotAltitudeKnobStepsWithoutLimits) {
   host().cycle(ap_);
   EXPECT_EQ(value(ap_, kStepRing), 1.0);
   host().set_var(0x6D, 35000.0);
-  EXPECT_EQ(ap(kAltRight), (Events{{0x1024C, 36000}}));
-  EXPECT_EQ(ap(kAltLeft), (Events{{0x1024C, 34000}}));
+  EXPECT_EQ(clicks(ap_, {kAltRight, kAltLeft}), "1024C:8CA0|1024C:84D0");
   host().set_var(0x6D, 2147483000.0);
   EXPECT_EQ(ap(kAltRight), (Events{{0x1024C, 2147483647U}})) << "saturates instead of wrapping";
   ap(kStep100);
@@ -274,10 +244,8 @@ TEST_F(Fcu, InstallPublishesTheStartTextsAndTheKnobsStopSilentlyAtTheirEnds) {
   EXPECT_EQ(bytes(0, 40), padded("NDMode=1") + padded("MapMode=0") + padded("Item=0x1E") + padded("Range=320"));
   EXPECT_EQ(bytes(40, 20), std::string(20, 0x5A)) << "the last 20 bytes are the other side's";
   host().cycle(fcu_);
-  EXPECT_EQ(efis_mode_pos * 10 + efis_range_pos, 66U) << "NDMode=1, MapMode=0 is ENG; the block rules";
-  EXPECT_EQ(value(fcu_, 1) + value(fcu_, 2), 10.0);
-  EXPECT_EQ(lights(), "01111");
-  EXPECT_EQ(as_icon(el(fcu_, 1))->switch_mode, 3U);
+  EXPECT_EQ(str(efis_mode_pos, efis_range_pos, value(fcu_, 1), value(fcu_, 2), lights()), "6 6 5 5 01111")
+      << "NDMode=1, MapMode=0 is ENG; the block rules";
   click(kModeRight);  // at ENG already: end stop
   for (const char* expected : {"NDMode=1MapMode=2", "NDMode=1MapMode=1", "NDMode=0MapMode=1", "NDMode=0MapMode=2",
                                "NDMode=0MapMode=0", "NDMode=0MapMode=0"}) {  // LS is the other end stop
@@ -287,17 +255,15 @@ TEST_F(Fcu, InstallPublishesTheStartTextsAndTheKnobsStopSilentlyAtTheirEnds) {
     host().cycle(fcu_);
     EXPECT_EQ(efis_mode_pos, pos) << "each new position survives the read-back of the next update";
   }
-  EXPECT_EQ(efis_mode_pos, 1U);
   click(kModeRight);
-  EXPECT_EQ(field(1), padded("MapMode=2"));
+  EXPECT_EQ(str(efis_mode_pos, field(1)), "2 " + padded("MapMode=2"));
   click(kRangeRight);  // 320 is the end stop
   for (const char* r : {"Range=160", "Range=080", "Range=040", "Range=020", "Range=010"}) {
     click(kRangeLeft);
     EXPECT_EQ(field(3), padded(r));
     host().cycle(fcu_);
   }
-  EXPECT_EQ(efis_range_pos * 1000 + nd_range, 1010U);
-  EXPECT_EQ(value(fcu_, 2), 0.0);
+  EXPECT_EQ(str(efis_range_pos, nd_range, value(fcu_, 2)), "1 10 0");
   std::memset(block_ + 30, 'x', 10);  // a write would show
   click(kRangeLeft);
   EXPECT_EQ(field(3), std::string(10, 'x'));
@@ -310,13 +276,11 @@ TEST_F(Fcu, ItemButtonsToggleTheirBitAndReturnZero) {
   host().cycle(fcu_);
   EXPECT_EQ(lights(), "10000");
   click(kItems[1]);
-  EXPECT_EQ(field(2), padded("Item=0x03"));
-  EXPECT_EQ(lights(), "11000");
+  EXPECT_EQ(field(2) + lights(), padded("Item=0x03") + "11000");
   for (const auto& p : kItems) {
     click(p);
   }
-  EXPECT_EQ(field(2), padded("Item=0x1C"));
-  EXPECT_EQ(lights(), "00111");
+  EXPECT_EQ(field(2) + lights(), padded("Item=0x1C") + "00111");
   EXPECT_EQ(played(), Texts(6, kButton));
   std::string returns;
   for (const MouseArea* a = fcu_->mouse_areas + 1; a->kind == kAreaChild; ++a) {
@@ -353,19 +317,16 @@ TEST_F(Fcu, AnythingTheOtherSideWritesIsParsedWithinItsField) {
   host().cycle(fcu_);
   std::memset(block_, '9', 60);  // no terminator anywhere, digits running from one field into the next
   host().cycle(fcu_);
-  EXPECT_EQ(std::vector<int>({nd_mode, nd_map_mode, nd_range}), std::vector<int>({999, 99, 9999}));
-  EXPECT_EQ(efis_items, 0x99999U) << "no 0x prefix is needed; five digits fit after \"Item=\"";
-  EXPECT_EQ(std::strlen(range_text), 10U);
-  EXPECT_EQ(efis_mode_pos * 10 + efis_range_pos, 66U) << "unknown values leave the knobs";
+  // No 0x prefix is needed: five digits fit after "Item="; unknown values leave the knobs.
+  EXPECT_EQ(str(nd_mode, nd_map_mode, nd_range, efis_items, std::strlen(range_text), efis_mode_pos, efis_range_pos),
+            str(999, 99, 9999, 0x99999, 10, 6, 6));
   put(0, "NDMode=ab");
   put(1, "MapMode=-1");
   put(2, "Item=0xFFF");
   put(3, "Range= +20");
   host().cycle(fcu_);
-  EXPECT_EQ(std::vector<int>({nd_mode, nd_map_mode, nd_range}), std::vector<int>({0, -1, 20}));
-  EXPECT_EQ(efis_items, 0xFFFU);
-  EXPECT_EQ(efis_range_pos, 2U);
-  EXPECT_EQ(lights(), "11111");
+  EXPECT_EQ(str(nd_mode, nd_map_mode, nd_range, efis_items, efis_range_pos, lights()),
+            str(0, -1, 20, 0xFFF, 2, "11111"));
   click(kItems[0]);
   EXPECT_EQ(field(2), padded("Item=0xFE")) << "a button still writes two digits that fit the field";
   // Every byte value, no terminator: never a read past the field (ASan) and
@@ -392,13 +353,14 @@ TEST_F(Fcu, KillClosesTheBlockANewInstallPublishesAgainAndWithoutABlockThePanelK
   host().cycle(fcu_);
   click(kRangeLeft);
   host().kill(fcu_);
-  EXPECT_EQ(nd_block_view, nullptr);
-  EXPECT_EQ(world().shared_memory.find("NDPassData")->views + world().shared_memory.find("NDPassData")->handles, 2);
+  EXPECT_EQ(str(nd_block_view == nullptr, world().shared_memory.find("NDPassData")->views,
+                world().shared_memory.find("NDPassData")->handles),
+            "1 1 1");
   std::memset(block_, 0, 60);
   click(kRangeLeft);
   click(kItems[4]);
-  EXPECT_EQ(std::string(range_text) + item_text, "Range=080Item=0x0E");
-  EXPECT_EQ(bytes(0, 60), std::string(60, '\0')) << "nothing written while closed";
+  EXPECT_EQ(std::string(range_text) + item_text + bytes(0, 60), "Range=080Item=0x0E" + std::string(60, '\0'))
+      << "nothing written while closed";
   host().cycle(fcu_);
   EXPECT_EQ(efis_range_pos, 4U) << "nothing read while closed";
   host().install(fcu_);
@@ -439,8 +401,7 @@ TEST_F(Fd, ButtonsExcludeEachOtherAndPublishTheMode) {
   for (const auto& [x, mode, shown] :
        {std::tuple{kFd, 1, "10"}, {kLs, 2, "01"}, {kLs, 0, "00"}, {kFd, 1, "10"}, {kFd, 0, "00"}}) {
     press(x);
-    EXPECT_EQ(fd_mode, mode);
-    EXPECT_EQ(field(0), padded("FDMode=" + std::to_string(mode)));
+    EXPECT_EQ(str(fd_mode, field(0)), str(mode, padded("FDMode=" + std::to_string(mode))));
     EXPECT_EQ(lights(), shown);
   }
   EXPECT_EQ(played(), Texts(5, kButton));
@@ -452,6 +413,7 @@ TEST_F(Fd, TheOtherSidesValueBecomesFdModeAtTheNextUpdate) {
   put(0, "FDMode=1");
   EXPECT_EQ(fd_mode, 0);
   EXPECT_EQ(lights(), "10");
+  EXPECT_EQ(fd_mode, 1);
   // Outside 0..2: neither light, and the next press still gives its own mode.
   put(0, "FDMode=7");
   EXPECT_EQ(lights(), "00");
@@ -465,8 +427,7 @@ TEST_F(Fd, TheOtherSidesValueBecomesFdModeAtTheNextUpdate) {
   // Unterminated or non-numeric texts stay within the field's ten bytes.
   std::memset(block_, '9', 20);
   host().update(fd_);
-  EXPECT_EQ(fd_mode, 999);
-  EXPECT_EQ(std::strlen(fd_mode_text), 10U);
+  EXPECT_EQ(str(fd_mode, std::strlen(fd_mode_text)), "999 10");
   std::memset(block_, 'z', 20);
   host().update(fd_);
   EXPECT_EQ(fd_mode, 0);

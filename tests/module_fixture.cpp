@@ -146,6 +146,22 @@ Events ModuleTest::clicked(GaugeHeader* g, int x, int y) {
   return host().events();
 }
 
+std::string ModuleTest::clicks(GaugeHeader* g, std::initializer_list<std::pair<int, int>> pixels) {
+  std::ostringstream out;
+  out << std::hex << std::uppercase;
+  for (const auto& [x, y] : pixels) {
+    out << (&x == &pixels.begin()->first ? "" : "|");
+    const Events sent = clicked(g, x, y);
+    for (size_t i = 0; i < sent.size(); ++i) {
+      out << (i == 0 ? "" : " ") << sent[i].id;
+      if (sent[i].value != 0) {
+        out << ':' << sent[i].value;
+      }
+    }
+  }
+  return out.str();
+}
+
 std::string ModuleTest::lit(GaugeHeader* g, std::initializer_list<size_t> indices) {
   std::string out;
   for (size_t i : indices) {

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,18 @@ void reset_gauge_state();
 
 using Events = std::vector<testhost::KeyEvent>;
 using Texts = std::vector<std::string>;
+
+// Values joined by spaces, to compare several at once: str(1, "A", 2.5) is "1 A 2.5"
+// (numbers to 15 significant digits).
+template <typename... T>
+std::string str(const T&... values) {
+  std::ostringstream out;
+  out.precision(15);
+  ((out << values << ' '), ...);
+  std::string s = out.str();
+  s.pop_back();
+  return s;
+}
 
 inline const std::string kClick = "Sound\\Brisvalen_CLICK.wav", kButton = "Sound\\Button_Press.wav",
                          kFlapSound = "Sound\\Brisvalen_set_flap.wav", kCavalry = "Sound\\Brisvalen_Cavalry_Charge.wav",
@@ -63,12 +76,20 @@ class ModuleTest : public ::testing::Test {
     }
   }
 
+  // Sets these variables, then runs one panel cycle of the gauge.
+  void cycle(GaugeHeader* g, std::initializer_list<std::pair<uint32_t, double>> vars = {}) {
+    set_vars(vars);
+    host_->cycle(g);
+  }
   // The cockpit sounds loaded, as the autopilot panel's install does, and no call logged yet.
   void load_sounds();
   std::vector<std::string> played() { return world().sound.played(); }
   size_t played(const std::string& path);
   // Clicks a pixel that must lie in an area; the events that click sent.
   Events clicked(GaugeHeader* g, int x, int y);
+  // The events of clicks in turn: each click's event ids in hex (":value" when
+  // not 0) parted by spaces, the clicks parted by '|'.
+  std::string clicks(GaugeHeader* g, std::initializer_list<std::pair<int, int>> pixels);
 
   // Elements by their pre-order index, 0 being the root.
   Element* el(GaugeHeader* g, size_t index) { return host_->element(g, index); }

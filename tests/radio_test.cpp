@@ -168,8 +168,7 @@ TEST_F(Radio, SelIsKeptPerReceiverAndModeLightsFollowTheSelection) {
   EXPECT_EQ(played(), Texts(15, kButton));
   EXPECT_EQ(adf_standby_freq, 2000U) << "mode changes leave the ADF standby alone";
   for (double position : {1.0, 0.0}) {
-    host().set_var(0x2E4, position);
-    host().cycle(g_);
+    cycle(g_, {{0x2E4, position}});
     EXPECT_EQ(value(g_, 9), position) << "the on/off switch shows the simulator's position";
   }
   EXPECT_EQ(click({195, 90}), (Events{{0x102F5, 0}}));

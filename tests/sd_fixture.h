@@ -37,7 +37,10 @@ class SdTest : public ModuleTest {
   Element* text_at(int x, int y) { return find(kNoBitmap, x, y); }
 
   // Evaluates the elements only: the page stays the one the test chose.
-  void cycle() { host().evaluate(sd_); }
+  void cycle(std::initializer_list<std::pair<uint32_t, double>> vars = {}) {
+    set_vars(vars);
+    host().evaluate(sd_);
+  }
   std::string text(int x, int y) { return host().text(text_at(x, y)); }
   uint32_t colour(int x, int y) { return as_string(text_at(x, y))->text_colour; }
   double value(Element* e, int slot = 0) { return host().values(e).value[slot]; }

@@ -10,8 +10,7 @@ namespace {
 class SdPages : public SdTest {
  protected:
   std::string show(uint32_t token, double v, int x, int y) {
-    host().set_var(token, v);
-    cycle();
+    cycle({{token, v}});
     return text(x, y);
   }
   double icon(uint32_t bitmap, int x, int y, int slot = 0) { return value(find(bitmap, x, y), slot); }
@@ -41,44 +40,38 @@ TEST_F(SdPages, EngAndElecTextsStayWithinFourCharacters) {
           {0x2F2, 99.9, 19, 61, "99.9", 0},
           {0x2F2, 150.6, 19, 61, " 151", 0},  // MAIN BUS current of 100 A and more
           {0x2DE, 30.0, 87, 47, "0030", 0}});
-  host().set_var(0x2EF, -15.0);
-  cycle();
-  EXPECT_EQ(icon(0x6070, 88, 15), 1.0) << "exactly -15 A is no DISCH";
-  host().set_var(0x2EF, -15.1);
-  cycle();
+  cycle({{0x2EF, -15.0}, {0x2DD, 0.8}});
+  EXPECT_EQ(str(icon(0x6070, 88, 15), icon(0x6180, 8, 90, 1)), "1 -80") << "exactly -15 A is no DISCH";
+  cycle({{0x2EF, -15.1}});
   EXPECT_EQ(icon(0x6070, 88, 15), 0.0);
-  host().set_var(0x2DD, 0.8);
-  cycle();
-  EXPECT_DOUBLE_EQ(icon(0x6180, 8, 90, 1), -80.0);
 }
 
 TEST_F(SdPages, TankQuantitiesFuelOnBoardAndTheirAlerts) {
   // kg = level / 8388607 x capacity x 3.04; only tank 1 exists.
   host().set_var(0x126, 1000.0);
   expect({{0x125, 8388607.0 / 2.0, 6, 61, "01520", kYellow}});
-  EXPECT_EQ(text(44, 62), "XXXXX");
-  EXPECT_EQ(colour(44, 62), kAmber);
-  EXPECT_EQ(fuel_tank_low_alert, 0) << "absent tanks never raise it";
+  EXPECT_EQ(str(text(44, 62), colour(44, 62), fuel_tank_low_alert), str("XXXXX", kAmber, 0))
+      << "absent tanks never raise it";
   expect({{0x125, 8388607.0 * 0.16, 6, 61, "00486", kRed}});
-  EXPECT_EQ(fuel_tank_low_alert, 1);
-  fuel_tank_low_alert = 2;
+  std::string alerts = std::to_string(fuel_tank_low_alert);
+  fuel_tank_low_alert = 2;  // acknowledged stays acknowledged
   cycle();
-  EXPECT_EQ(fuel_tank_low_alert, 2) << "acknowledged stays acknowledged";
+  alerts += std::to_string(fuel_tank_low_alert);
   fuel_tank_low_alert = 0;
-  sd_page = 8;
+  sd_page = 8;  // raised on any page
   cycle();
-  EXPECT_EQ(fuel_tank_low_alert, 1) << "raised on any page";
+  EXPECT_EQ(alerts + std::to_string(fuel_tank_low_alert), "121");
 
   // Gallons x 3.04 give kilograms on board.
   fob_low_alert = 0;
   host().set_var(0x130, 300.0);
   expect({{0x12F, 30.0, 77, 17, "001003", kAmber}});
-  EXPECT_EQ(fob_low_alert, 0);
+  alerts = std::to_string(fob_low_alert);
   expect({{0x12F, 28.0, 77, 17, "000997", kRed}});
-  EXPECT_EQ(fob_low_alert, 1);
-  fob_low_alert = 2;
+  alerts += std::to_string(fob_low_alert);
+  fob_low_alert = 2;  // the acknowledgement does not hold
   cycle();
-  EXPECT_EQ(fob_low_alert, 1) << "the acknowledgement does not hold";
+  EXPECT_EQ(alerts + std::to_string(fob_low_alert), "011");
   expect({{0x12F, 687.0, 77, 17, "003000", kGreen}, {0x12F, 686.0, 77, 17, "002997", kAmber}});
 }
 
@@ -86,15 +79,13 @@ TEST_F(SdPages, ValvesAndDoors) {
   // Selector value: left, right, both centre valves open.
   const double cases[][4] = {{1, 1, 1, 1}, {16, 1, 1, 0}, {2, 1, 0, 0}, {3, 0, 1, 0}, {6, 0, 0, 1}, {0, 0, 0, 0}};
   for (const auto& c : cases) {
-    host().set_var(0x133, c[0]);
-    cycle();
-    EXPECT_EQ(icon(0x60E0, 37, 11), c[1]) << c[0];
-    EXPECT_EQ(icon(0x60E0, 152, 11), c[2]) << c[0];
-    EXPECT_EQ(icon(0x60E0, 83, 43) + icon(0x60E0, 106, 43), 2 * c[3]) << c[0];
+    cycle({{0x133, c[0]}});
+    EXPECT_EQ(str(icon(0x60E0, 37, 11), icon(0x60E0, 152, 11), icon(0x60E0, 83, 43), icon(0x60E0, 106, 43)),
+              str(c[1], c[2], c[3], c[3]))
+        << c[0];
   }
-  set_vars({{0x134, 1.0}, {0x365, 0.01}});
-  cycle();
-  EXPECT_EQ(icon(0x60F0, 94, 32) + icon(0x6190, 116, 24) + icon(0x60D0, 43, 24) * 10, 2.0);
+  cycle({{0x134, 1.0}, {0x365, 0.01}});
+  EXPECT_EQ(str(icon(0x60F0, 94, 32), icon(0x6190, 116, 24), icon(0x60D0, 43, 24)), "1 1 0");
 }
 
 TEST_F(SdPages, WheelGroundSpeedBrakesAndGear) {
@@ -103,38 +94,29 @@ TEST_F(SdPages, WheelGroundSpeedBrakesAndGear) {
   expect({{0x227, 50.0, 161, 3, "029", kGreen}, {0x227, 52.0, 161, 3, "030", kAmber}});  // 30.8 kt is above 30
   host().set_var(0x141, 32767.0);
   expect({{0x140, 327.67, 19, 88, "017", 0}});  // 1 %: 2 + 15
-  EXPECT_EQ(text(159, 88), "215");
-  EXPECT_EQ(icon(0x6150, 40, 100), 1.0);
+  EXPECT_EQ(str(text(159, 88), icon(0x6150, 40, 100)), "215 1");
   expect({{0x140, 327.0, 50, 88, "016", 0}});  // 2 x 0.998 % truncated
   EXPECT_EQ(icon(0x6150, 40, 100), 0.0) << "released below 1 %";
-  host().set_var(0x143, 1.0);
-  cycle();
+  cycle({{0x143, 1.0}});
   EXPECT_EQ(text(19, 88) + text(50, 88) + text(130, 88) + text(159, 88), "------------");
   // Position, then triangle and door images; k = position / 2730 truncated.
   const double cases[][3] = {{0, 0, 0},     {2730, 0, 1},  {5460, 0, 2},  {9000, 1, 2},
                              {10920, 2, 2}, {13650, 2, 1}, {16384, 2, 0}, {19110, 0, 2}};
   for (const auto& c : cases) {
-    host().set_var(0x14E, c[0]);
-    cycle();
-    EXPECT_EQ(icon(0x6100, 136, 49), c[1]) << c[0];
-    EXPECT_EQ(icon(0x6130, 133, 39), c[2]) << c[0];
+    cycle({{0x14E, c[0]}});
+    EXPECT_EQ(str(icon(0x6100, 136, 49), icon(0x6130, 133, 39)), str(c[1], c[2])) << c[0];
   }
 }
 
 TEST_F(SdPages, FlightControls) {
-  set_vars({{0x30E, -1.0}, {0x310, 0.2}});
-  cycle();
-  EXPECT_DOUBLE_EQ(icon(0x6030, 47, 102, 1), 0.45) << "limited";
-  EXPECT_DOUBLE_EQ(icon(0x6030, 37, 52, 1), -0.2);
+  cycle({{0x30E, -1.0}, {0x310, 0.2}});
+  EXPECT_EQ(str(icon(0x6030, 47, 102, 1), icon(0x6030, 37, 52, 1)), "0.45 -0.2") << "limited";
   expect({{0x30F, -0.1, 81, 41, "5.0DN", 0},
           {0x30F, -0.0, 81, 41, "0.0UP", 0},
           {0x30F, 0.3, 81, 41, " 15UP", 0}});  // 10.0 and more in whole units
-  set_vars({{0x312, -0.3}, {0x146, 8192.0}, {0x147, 16384.0}});
-  cycle();
-  EXPECT_DOUBLE_EQ(icon(0x6040, 99, 56), -30.0);
-  EXPECT_DOUBLE_EQ(icon(0x6050, 33, 7, 1), 0.5);
-  EXPECT_DOUBLE_EQ(icon(0x6060, 33, 7, 1), 1.0);
-  EXPECT_DOUBLE_EQ(icon(0x6060, 33, 7, 0), 66.0);
+  cycle({{0x312, -0.3}, {0x146, 8192.0}, {0x147, 16384.0}});
+  EXPECT_EQ(str(icon(0x6040, 99, 56), icon(0x6050, 33, 7, 1), icon(0x6060, 33, 7, 1), icon(0x6060, 33, 7, 0)),
+            "-30 0.5 1 66");
 }
 
 TEST_F(SdPages, CruiseEngineAndCabinValues) {
@@ -142,9 +124,7 @@ TEST_F(SdPages, CruiseEngineAndCabinValues) {
   fuel_used_kg[1] = 50000.0;
   engine1_running = 1;
   cycle();
-  EXPECT_EQ(text(13, 20) + "|" + text(87, 20), "0123|XX");
-  EXPECT_EQ(colour(13, 20), kGreen);
-  EXPECT_EQ(colour(87, 20), kAmber);
+  EXPECT_EQ(str(text(13, 20), text(87, 20), colour(13, 20), colour(87, 20)), str("0123", "XX", kGreen, kAmber));
   engine2_running = 1;
   cycle();
   EXPECT_EQ(text(87, 20), "9999");
@@ -161,7 +141,10 @@ class SdSelection : public SdTest {
     SdTest::SetUp();
     load_sounds();
   }
-  void update() { host().update(sd_); }
+  void update(std::initializer_list<std::pair<uint32_t, double>> vars = {}) {
+    set_vars(vars);
+    host().update(sd_);
+  }
   // The seven key lights, ENG to F/CTL.
   std::string lights() {
     host().evaluate(keys_);
@@ -176,10 +159,7 @@ class SdSelection : public SdTest {
     set_vars({{0x3C, 1.0}, {0x227, knots / 0.5926355}});
     engine1_running = 1;
   }
-  void clock(double t) {
-    host().set_var(0x25C, t);
-    update();
-  }
+  void clock(double t) { update({{0x25C, t}}); }
 };
 
 TEST_F(SdSelection, EachElementShowsOnlyOnItsPageAndStaysLit) {
@@ -210,11 +190,9 @@ TEST_F(SdSelection, FollowsTheFlightFromGateToCruise) {
   taxi(60.0);  // exactly 60 kt once converted
   update();
   EXPECT_EQ(sd_page, 7) << "F/CTL on the take-off run";
-  set_vars({{0x3C, 0.0}, {0x149, 1.01}});
-  update();
+  update({{0x3C, 0.0}, {0x149, 1.01}});
   EXPECT_EQ(sd_flight_state, 5);
-  host().set_var(0x149, 1.0);
-  update();
+  update({{0x149, 1.0}});
   EXPECT_EQ(sd_page, 8) << "CRUISE";
 }
 
@@ -236,19 +214,16 @@ TEST_F(SdSelection, RulesApplyInTheirOrder) {
     update();
     EXPECT_EQ(sd_flight_state * 10 + sd_page, step.state * 10 + step.page) << step.state;
   }
-  host().set_var(0x365, 0.0);
-  update();
+  update({{0x365, 0.0}});
   EXPECT_EQ(sd_page, 6) << "gear in transit";
-  host().set_var(0x14D, 16383.0);  // counts as down
-  update();
+  update({{0x14D, 16383.0}});  // counts as down
   EXPECT_EQ(sd_flight_state, 2);
   eng_start_state = 0;
   update();
   EXPECT_EQ(sd_flight_state, 1);
   // A door open while taxiing beats the ground states, not an active alert.
   taxi(10.0);
-  host().set_var(0x362, 1.0);
-  update();
+  update({{0x362, 1.0}});
   EXPECT_EQ(sd_page, 5);
   elec_failure_alert = 1;
   update();
@@ -260,8 +235,7 @@ TEST_F(SdSelection, KeyChoicesLastUntilTheStateChangesAndThroughAnAcknowledgedAl
   update();
   key(195, 36);  // FUEL
   update();
-  EXPECT_EQ(sd_page, 4);
-  EXPECT_EQ(sd_manual_hold, 0);
+  EXPECT_EQ(str(sd_page, sd_manual_hold), str(4, 0));
   hydraulics_alert = 1;
   update();
   EXPECT_EQ(sd_page, 3) << "an alert calls its page over the key's";
@@ -269,8 +243,7 @@ TEST_F(SdSelection, KeyChoicesLastUntilTheStateChangesAndThroughAnAcknowledgedAl
   EXPECT_EQ(sd_manual_hold, 1);
   update();  // state 12 back to 1: held
   update();
-  EXPECT_EQ(sd_page, 6);
-  EXPECT_EQ(sd_manual_hold, 0);
+  EXPECT_EQ(str(sd_page, sd_manual_hold), str(6, 0));
   taxi(80.0);  // the hold lasted one change only
   update();
   EXPECT_EQ(sd_page, 7);
@@ -299,8 +272,7 @@ TEST_F(SdSelection, AllStepsOncePerSecondAndWraps) {
   taxi(5.0);  // a change of state stops it
   clock(111.0);
   clock(112.0);
-  EXPECT_EQ(sd_all_cycling, 0);
-  EXPECT_EQ(sd_page, 6);
+  EXPECT_EQ(str(sd_all_cycling, sd_page), str(0, 6));
 }
 
 TEST_F(SdSelection, KeysShowTheirPagesAndLightTheirLights) {
@@ -335,13 +307,11 @@ TEST_F(SdSelection, KeysAcknowledgeTurnsActiveAlertsIntoAcknowledgedAndHoldsTheP
   fob_low_alert = 2;
   key(141, 56);
   EXPECT_EQ(fuel_tank_low_alert + vacuum_alert + engine_off_alert + fob_low_alert, 8);
-  EXPECT_EQ(oil_pressure_alert + hydraulics_alert + elec_failure_alert, 0);
-  EXPECT_EQ(sd_manual_hold, 1);
+  EXPECT_EQ(str(oil_pressure_alert + hydraulics_alert + elec_failure_alert, sd_manual_hold), str(0, 1));
   // ALL toggles without acknowledging.
   hydraulics_alert = 1;
   key(195, 56);
-  EXPECT_EQ(sd_all_cycling, 1);
-  EXPECT_EQ(hydraulics_alert, 1);
+  EXPECT_EQ(str(sd_all_cycling, hydraulics_alert), str(1, 1));
   key(195, 56);
   EXPECT_EQ(sd_all_cycling, 0);
   EXPECT_EQ(played(), Texts(4, kButton));
@@ -350,8 +320,7 @@ TEST_F(SdSelection, KeysAcknowledgeTurnsActiveAlertsIntoAcknowledgedAndHoldsTheP
 TEST_F(SdSelection, KeysEmerCancToConfigAndClr) {
   oil_pressure_alert = 1;
   key(168, 16);
-  EXPECT_EQ(master_warning_ack, 1);
-  EXPECT_EQ(oil_pressure_alert, 2);
+  EXPECT_EQ(str(master_warning_ack, oil_pressure_alert), str(1, 2));
   EXPECT_EQ(played(), Texts{kButton}) << "no warning: no clicker";
   world().sound.clear_calls();
   master_warning = 1;
@@ -382,8 +351,7 @@ TEST_F(SdSelection, KeysIntegLtKnobSwitchesTheLightsWhileTheBatteryIsOn) {
   EXPECT_EQ(ModuleTest::value(keys_, 1), 1.0);
   EXPECT_NE(background->image_flags & eng_light->image_flags & kFlagBright, 0U);
   EXPECT_EQ(knob->image_flags & kFlagBright, 0U) << "the knob is not lit";
-  host().set_var(0x16C, 0.0);
-  host().cycle(keys_);
+  ModuleTest::cycle(keys_, {{0x16C, 0.0}});
   EXPECT_EQ(panel_lights_on, 0U);
   EXPECT_NE(background->image_flags & kFlagBright, 0U) << "lit before the battery check: dark one update later";
   host().cycle(keys_);

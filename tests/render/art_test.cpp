@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -57,13 +58,27 @@ TEST(Bmp, PalettisedFilesKeepColoursAndOnlyPureBlackIsTransparent) {
   EXPECT_EQ(alphas(1), "-ooooo") << "a faint grey is opaque in a panel";
   EXPECT_EQ(alphas(2), "--oo-o") << "and transparent around a needle";
   EXPECT_EQ(alphas(3), "-ooooo");
-  EXPECT_EQ(argb(store.find(1), 2, 0), 0xFFFF8732u);
+  EXPECT_EQ(argb(store.find(1), 2, 0), 0xFFFF8732u) << "amber exactly";
   EXPECT_EQ(argb(store.find(2), 2, 0), 0xFFFF8732u);
   EXPECT_EQ(argb(store.find(3), 1, 1), 0xFF050505u);
   EXPECT_EQ(argb(store.find(3), 2, 1), 0xFF0000FFu);
 }
 
-TEST(Pictures, EveryIdIsGeneratedAtItsSizeAndDepthAndOpaqueOnesNeverUseTheTransparentColour) {
+class Art : public test::ModuleTest {
+ protected:
+  void SetUp() override {
+    test::ModuleTest::SetUp();
+    loaded_ = store_.load_folder(CORVANE_BITMAP_DIR);
+  }
+  BitmapStore store_;
+  int loaded_ = 0;
+};
+
+// Every id is generated at its size and depth, opaque pictures never use the
+// transparent colour, every picture an element of a gauge names exists, and
+// each state of an icon looks different from the one before, or the icon could
+// not show its state (a state may have no picture, to let what lies behind show).
+TEST_F(Art, EveryPictureIsGeneratedAsTheTableAndTheGaugesSay) {
   const auto& table = art::pictures();
   std::set<uint32_t> ids, deep;
   for (const art::Picture& p : table) {
@@ -71,19 +86,13 @@ TEST(Pictures, EveryIdIsGeneratedAtItsSizeAndDepthAndOpaqueOnesNeverUseTheTransp
     if (p.bits == 24) {
       deep.insert(p.id);
     }
-  }
-  EXPECT_EQ(table.size(), 314u);
-  EXPECT_EQ(deep, (std::set<uint32_t>{0x12D0, 0x1F00}));
-  BitmapStore store;
-  EXPECT_EQ(store.load_folder(CORVANE_BITMAP_DIR), static_cast<int>(table.size()));
-  for (const art::Picture& p : table) {
     char name[16];
     std::snprintf(name, sizeof name, "/%04X.bmp", p.id);
     const std::vector<uint8_t> bytes = read_bytes(std::string(CORVANE_BITMAP_DIR) + name);
     art::BmpInfo info;
     ASSERT_TRUE(bytes.size() > 54 && art::parse_dib_header(bytes.data() + 14, bytes.size() - 14, info)) << name;
     EXPECT_EQ(info.width * 10000 + info.height * 10 + info.bits, p.width * 10000 + p.height * 10 + p.bits) << name;
-    cairo_surface_t* s = store.find(p.id);
+    cairo_surface_t* s = store_.find(p.id);
     ASSERT_NE(s, nullptr) << name;
     for (int y = 0; !art::uses_transparency(p) && y < p.height; ++y) {
       for (int x = 0; x < p.width; ++x) {
@@ -91,40 +100,20 @@ TEST(Pictures, EveryIdIsGeneratedAtItsSizeAndDepthAndOpaqueOnesNeverUseTheTransp
       }
     }
   }
-}
-
-class GaugePictures : public test::ModuleTest {};
-
-// Every picture an element of a gauge names is generated, and each state of
-// an icon looks different from the one before, or the icon could not show its
-// state (a state may have no picture, to let what lies behind it show).
-TEST_F(GaugePictures, EveryElementsPicturesExistAndIconStatesDiffer) {
-  BitmapStore store;
-  store.load_folder(CORVANE_BITMAP_DIR);
-  auto same = [&](cairo_surface_t* a, cairo_surface_t* b) {
-    const int w = cairo_image_surface_get_width(a), h = cairo_image_surface_get_height(a);
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        if (argb(a, x, y) != argb(b, x, y)) {
-          return false;
-        }
-      }
-    }
-    return true;
-  };
+  EXPECT_EQ(table.size(), 314u);
+  EXPECT_EQ(loaded_, 314);
+  EXPECT_EQ(deep, (std::set<uint32_t>{0x12D0, 0x1F00}));
   for (GaugeHeader* g : host().gauges()) {
     for (Element* e : testhost::TestHost::elements(g)) {
-      if (e->bitmap_id == kNoBitmap) {
-        continue;
-      }
-      const uint32_t states = e->kind == kKindIcon ? as_icon(e)->image_count : 1;
-      for (uint32_t i = 0; i < states; ++i) {
-        cairo_surface_t* s = store.find(e->bitmap_id + i);
+      for (uint32_t i = 0; e->bitmap_id != kNoBitmap && i < (e->kind == kKindIcon ? as_icon(e)->image_count : 1); ++i) {
+        cairo_surface_t* s = store_.find(e->bitmap_id + i);
         ASSERT_TRUE(s != nullptr || i > 0) << g->name << " " << std::hex << e->bitmap_id;
-        if (i > 0 && s != nullptr) {
-          EXPECT_FALSE(same(store.find(e->bitmap_id + i - 1), s))
-              << g->name << " " << std::hex << e->bitmap_id << "+" << i;
-        }
+        cairo_surface_t* before = i > 0 ? store_.find(e->bitmap_id + i - 1) : nullptr;
+        EXPECT_FALSE(s != nullptr && before != nullptr &&
+                     cairo_image_surface_get_height(s) == cairo_image_surface_get_height(before) &&
+                     std::memcmp(cairo_image_surface_get_data(s), cairo_image_surface_get_data(before),
+                                 cairo_image_surface_get_stride(s) * cairo_image_surface_get_height(s)) == 0)
+            << g->name << " " << std::hex << e->bitmap_id << "+" << i;
       }
     }
   }
@@ -200,14 +189,11 @@ TEST(PanelConfig, ReadsWindowsTitlesGaugesAndParameters) {
   }
 }
 
-class ShippedPanel : public test::ModuleTest {};
-
-TEST_F(ShippedPanel, PlacesEveryGaugeOnceInsideItsWindowAndRendersIt) {
+TEST_F(Art, TheShippedPanelPlacesEveryGaugeOnceInsideItsWindowAndRendersIt) {
   PanelConfig config;
   std::string error;
   ASSERT_TRUE(read_panel_config(std::string(CORVANE_SOURCE_DIR) + "/packaging/panel.cfg", config, error)) << error;
-  BitmapStore store;
-  ASSERT_GT(store.load_folder(CORVANE_BITMAP_DIR), 300);
+  BitmapStore& store = store_;
   std::multiset<std::string> names;
   for (const PanelWindow& w : config.windows) {
     ASSERT_GT(w.width, 0) << w.section;

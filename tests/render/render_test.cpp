@@ -6,8 +6,9 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <limits>
 
 #include "corvane_testhost/test_host.h"
 #include "module/elements.h"
@@ -41,69 +42,59 @@ bool is(Rgb p, Rgb want, int tolerance = 3) {
          std::abs(p.b - want.b) <= tolerance;
 }
 
-cairo_surface_t* solid(int w, int h, double r, double g, double b) {
+// A surface of one colour (transparent when negative), with a rectangle of
+// another (w2 x h2 at x2, y2) painted over it.
+cairo_surface_t* solid(int w, int h, Rgb c, double x2 = 0, double y2 = 0, double w2 = 0, double h2 = 0, Rgb c2 = {}) {
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_t* cr = cairo_create(s);
-  cairo_set_source_rgb(cr, r, g, b);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  return s;
-}
-
-// A rectangle of colour painted over a surface.
-cairo_surface_t* paint(cairo_surface_t* s, double x, double y, double w, double h, double r, double g, double b) {
-  cairo_t* cr = cairo_create(s);
-  cairo_set_source_rgb(cr, r, g, b);
-  cairo_rectangle(cr, x, y, w, h);
+  if (c.r >= 0) {
+    cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+    cairo_paint(cr);
+  }
+  cairo_set_source_rgb(cr, c2.r / 255.0, c2.g / 255.0, c2.b / 255.0);
+  cairo_rectangle(cr, x2, y2, w2, h2);
   cairo_fill(cr);
   cairo_destroy(cr);
   return s;
 }
 
-// A needle picture: transparent, one white row from the pivot (0, 1) to the right.
-cairo_surface_t* needle_picture(int length) {
-  return paint(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, length, 3), 0, 1, length, 1, 1, 1, 1);
-}
-
 constexpr uint32_t kBackground = 0x10;
-constexpr Rgb kGrey{102, 102, 102}, kRedPx{255, 0, 0}, kGreenPx{0, 255, 0}, kBluePx{0, 0, 255};
+constexpr Rgb kGrey{102, 102, 102}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255};
 
 class Render : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_value[0] = g_value[1] = 0.0;
-    store_.add(kBackground, solid(100, 100, 0.4, 0.4, 0.4));
+    store_.add(kBackground, solid(100, 100, kGrey));
     root_ = make_static(kBackground, {0, 0}, &gauge_, children_, nullptr, 0x1);
     roots_[0] = &root_.header;
     gauge_.elements = roots_;
   }
-  void TearDown() override {
-    if (surface_ != nullptr) {
-      cairo_surface_destroy(surface_);
-    }
-  }
+  void TearDown() override { cairo_surface_destroy(surface_); }
   // The tree: background with the given children.
   void children(std::initializer_list<Element*> list) {
-    size_t i = 0;
-    for (Element* e : list) {
-      children_[i++] = e;
-    }
-    children_[i] = nullptr;
+    std::copy(list.begin(), list.end(), children_);
+    children_[list.size()] = nullptr;
   }
   void draw(RenderOptions options = {}) {
     host_.evaluate(&gauge_);
-    if (surface_ != nullptr) {
-      cairo_surface_destroy(surface_);
-    }
+    cairo_surface_destroy(surface_);
     surface_ = render_gauge(host_, &gauge_, store_, options);
   }
-  // Draws with the first value set and tells whether each pixel is white.
-  std::string whites(double v, std::initializer_list<std::pair<int, int>> at) {
-    g_value[0] = v;
+  // Draws with these values, then one letter per pixel: Red, Green, Blue,
+  // White, '-' the grey background, '?' anything else.
+  std::string colours(double v0, double v1, std::initializer_list<std::pair<int, int>> at) {
+    g_value[0] = v0;
+    g_value[1] = v1;
     draw();
     std::string out;
     for (const auto& [x, y] : at) {
-      out += pixel(surface_, x, y).r > 200 ? 'w' : '.';
+      const Rgb p = pixel(surface_, x, y);
+      out += is(p, kGrey)        ? '-'
+             : is(p, kWhite, 60) ? 'W'
+             : is(p, kRed)       ? 'R'
+             : is(p, kGreen)     ? 'G'
+             : is(p, kBlue)      ? 'B'
+                                 : '?';
     }
     return out;
   }
@@ -118,78 +109,58 @@ class Render : public ::testing::Test {
 };
 
 TEST_F(Render, NeedlesFollowTheirCalibrationOrTurnClockwiseByDegrees) {
-  // Pivot at (50,50), 31 px long: the tip reaches 30 px from the pivot.
-  store_.add(0x11, needle_picture(31));
+  // Pivot at (50,50), 31 px long, one white row: the tip reaches 30 px from the pivot.
+  store_.add(0x11, solid(31, 3, {-1, -1, -1}, 0, 1, 31, 1, kWhite));
   const NeedlePoint table[] = {needle_point(80, 50, 0.0), needle_point(50, 20, 100.0), needle_point(20, 50, 200.0)};
   NeedleElement needle =
       make_needle(element_header(kKindNeedle, 0x11, {50, 50}, &gauge_, nullptr, nullptr, 0x3, {0, 1}),
                   NeedleSpec{0, table, 3, 0, value0});
   children({&needle.header});
   // The tip's pixel, beyond it, and another point's pixel.
-  EXPECT_EQ(whites(0.0, {{79, 50}, {82, 50}, {50, 25}}), "w..");
-  EXPECT_EQ(whites(100.0, {{50, 21}, {50, 18}, {75, 50}}), "w..");
+  EXPECT_EQ(colours(0.0, 0, {{79, 50}, {82, 50}, {50, 25}}), "W--");
+  EXPECT_EQ(colours(100.0, 0, {{50, 21}, {50, 18}, {75, 50}}), "W--");
   // Halfway between two points the needle aims at the interpolated pixel (65,35).
-  EXPECT_EQ(whites(50.0, {{64, 36}, {50, 25}, {75, 50}}), "w..");
+  EXPECT_EQ(colours(50.0, 0, {{64, 36}, {50, 25}, {75, 50}}), "W--");
   // Beyond the last point it stays there; a value that is not a number shows the first point.
-  EXPECT_EQ(whites(1e300, {{22, 50}}), "w");
-  EXPECT_EQ(whites(std::numeric_limits<double>::quiet_NaN(), {{79, 50}}), "w");
-
+  EXPECT_EQ(colours(1e300, 0, {{22, 50}}) + colours(NAN, 0, {{79, 50}}), "WW");
   needle.calibration = nullptr;
   needle.calibration_count = 0;
-  EXPECT_EQ(whites(0.0, {{75, 50}, {50, 75}}), "w.");
-  EXPECT_EQ(whites(90.0, {{50, 75}, {75, 50}}), "w.");
-  EXPECT_EQ(whites(-90.0, {{50, 25}}), "w");
+  EXPECT_EQ(
+      colours(0.0, 0, {{75, 50}, {50, 75}}) + colours(90.0, 0, {{50, 75}, {75, 50}}) + colours(-90.0, 0, {{50, 25}}),
+      "W-W-W");
 }
 
-TEST_F(Render, HiddenElementLeavesItsPixelsButItsChildrenAreDrawn) {
-  store_.add(0x12, solid(20, 20, 1, 0, 0));
-  store_.add(0x13, solid(10, 10, 0, 0, 1));
+TEST_F(Render, HiddenElementLeavesItsPixelsButItsChildrenAreDrawnAndIconsHoldTheirIndex) {
+  store_.add(0x12, solid(20, 20, kRed));
+  store_.add(0x13, solid(10, 10, kBlue));
   StaticElement grandchild = make_static(0x13, {40, 40}, &gauge_, nullptr, nullptr, 0x1);
   Element* grandchildren[] = {&grandchild.header, nullptr};
   StaticElement child = make_static(0x12, {10, 10}, &gauge_, grandchildren, nullptr, 0x1 | kFlagHidden);
   children({&child.header});
-  draw();
-  for (const auto& [x, y] : {std::pair{10, 10}, {29, 29}, {20, 15}}) {
-    EXPECT_TRUE(is(pixel(surface_, x, y), kGrey)) << x << "," << y;
-  }
-  EXPECT_TRUE(is(pixel(surface_, 45, 45), kBluePx));
+  EXPECT_EQ(colours(0, 0, {{10, 10}, {29, 29}, {20, 15}, {45, 45}}), "---B");
   child.header.image_flags &= ~kFlagHidden;
-  draw();
-  EXPECT_TRUE(is(pixel(surface_, 15, 15), kRedPx));
-}
+  EXPECT_EQ(colours(0, 0, {{15, 15}}), "R");
 
-TEST_F(Render, IconDrawsTheImageOfItsIndexHeldWithinItsImages) {
-  store_.add(0x20, solid(10, 10, 1, 0, 0));
-  store_.add(0x21, solid(10, 10, 0, 1, 0));
-  store_.add(0x22, solid(10, 10, 0, 0, 1));
-  store_.add(0x23, solid(10, 10, 1, 1, 0));  // the next icon's first image
+  store_.add(0x20, solid(10, 10, kRed));
+  store_.add(0x21, solid(10, 10, kGreen));
+  store_.add(0x22, solid(10, 10, kBlue));
+  store_.add(0x23, solid(10, 10, kWhite));  // the next icon's first image
   IconElement icon = make_icon(element_header(kKindIcon, 0x20, {5, 5}, &gauge_, nullptr, nullptr, 0x3), 3, value0);
   children({&icon.header});
-  const std::pair<double, Rgb> cases[] = {{0, kRedPx},
-                                          {1, kGreenPx},
-                                          {2, kBluePx},
-                                          {2.9, kBluePx},
-                                          {7, kBluePx},
-                                          {-1, kRedPx},
-                                          {std::numeric_limits<double>::quiet_NaN(), kRedPx}};
-  for (const auto& [index, colour] : cases) {
-    g_value[0] = index;
-    draw();
-    EXPECT_TRUE(is(pixel(surface_, 8, 8), colour)) << "index " << index;
+  std::string shown;
+  for (double index : {0.0, 1.0, 2.0, 2.9, 7.0, -1.0, double{NAN}}) {
+    shown += colours(index, 0, {{8, 8}});
   }
+  EXPECT_EQ(shown, "RGBBBRR");
 }
 
-struct Ink {
-  int left = 1000, right = -1, top = 1000, bottom = -1;
-};
-
-// Bounding box of the pixels that differ from the given background colour.
-Ink ink(cairo_surface_t* s, Rgb background, int x0, int y0, int x1, int y1) {
-  Ink k;
+// Bounding box {left, right, top, bottom} of the pixels that differ from the background colour.
+std::array<int, 4> ink(cairo_surface_t* s, Rgb background, int x0, int y0, int x1, int y1) {
+  std::array<int, 4> k = {1000, -1, 1000, -1};
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       if (!is(pixel(s, x, y), background, 24)) {
-        k = {std::min(k.left, x), std::max(k.right, x), std::min(k.top, y), std::max(k.bottom, y)};
+        k = {std::min(k[0], x), std::max(k[1], x), std::min(k[2], y), std::max(k[3], y)};
       }
     }
   }
@@ -206,73 +177,60 @@ TEST_F(Render, TextSitsInItsBoxAsItsFlagsSay) {
   g_text = "8888";
   draw();
   EXPECT_TRUE(is(pixel(surface_, 21, 11), box));
-  const Ink centred = ink(surface_, box, 20, 10, 80, 24);
-  ASSERT_GE(centred.right, centred.left);
-  EXPECT_NEAR((centred.left + centred.right) / 2.0, 49.5, 1.5);
-  EXPECT_NEAR((centred.top + centred.bottom) / 2.0, 16.5, 2.0);
+  const auto centred = ink(surface_, box, 20, 10, 80, 24);
+  ASSERT_GE(centred[1], centred[0]);
+  EXPECT_NEAR((centred[0] + centred[1]) / 2.0, 49.5, 1.5);
+  EXPECT_NEAR((centred[2] + centred[3]) / 2.0, 16.5, 2.0);
   int amber = 0;  // the colour is read as 0x00BBGGRR: red strong, blue weak
-  for (int x = centred.left; x <= centred.right; ++x) {
-    const Rgb p = pixel(surface_, x, (centred.top + centred.bottom) / 2);
+  for (int x = centred[0]; x <= centred[1]; ++x) {
+    const Rgb p = pixel(surface_, x, (centred[2] + centred[3]) / 2);
     amber = std::max(amber, p.r - p.b);
   }
   EXPECT_GT(amber, 120);
-
   text.format_flags = 0x24;
   draw();
-  const Ink left = ink(surface_, box, 20, 10, 80, 24);
-  EXPECT_LE(left.left, 23);
-  EXPECT_EQ(left.right - left.left, centred.right - centred.left);
-
+  const auto left = ink(surface_, box, 20, 10, 80, 24);
+  EXPECT_LE(left[0], 23);
+  EXPECT_EQ(left[1] - left[0], centred[1] - centred[0]);
   // A text too long for the box is made to fit; nothing spills out of it.
   g_text = "888888888888";
   text.format_flags = 0x25;
   draw();
-  EXPECT_EQ(ink(surface_, kGrey, 0, 0, 20, 40).right + ink(surface_, kGrey, 80, 0, 100, 40).right +
-                ink(surface_, kGrey, 0, 24, 100, 40).right,
+  EXPECT_EQ(ink(surface_, kGrey, 0, 0, 20, 40)[1] + ink(surface_, kGrey, 80, 0, 100, 40)[1] +
+                ink(surface_, kGrey, 0, 24, 100, 40)[1],
             -3);
-  const Ink long_text = ink(surface_, box, 20, 10, 80, 24);
-  EXPECT_GT(long_text.right - long_text.left, 40);
+  const auto long_text = ink(surface_, box, 20, 10, 80, 24);
+  EXPECT_GT(long_text[1] - long_text[0], 40);
 }
 
 TEST_F(Render, SliderMovesByValueTimesScaleAndSpriteTurnsAndShifts) {
-  store_.add(0x30, solid(4, 4, 0, 1, 0));
+  store_.add(0x30, solid(4, 4, kGreen));
   SliderElement slider = make_slider(element_header(kKindSlider, 0x30, {60, 60}, &gauge_, nullptr, nullptr, 0x3),
                                      SliderSpec{0, 2.0, 0, -3.0, value0, value1});
   // Sprite texture: red upper half, blue lower half, seen through a 40 x 40 window.
-  store_.add(0x40, paint(solid(100, 100, 0, 0, 1), 0, 0, 100, 50, 1, 0, 0));
-  store_.add(0x41, solid(40, 40, 0, 0, 0));
+  store_.add(0x40, solid(100, 100, kBlue, 0, 0, 100, 50, kRed));
+  store_.add(0x41, solid(40, 40, {}));
   SpriteElement sprite =
       make_sprite(element_header(kKindSprite, 0x40, {0, 0}, &gauge_, nullptr, nullptr, 0x6, {20, 20}),
                   SpriteSlotSpec{0, 1.0, value0}, SpriteSlotSpec{0, -1.0, value1}, SpriteSlotSpec{0, 0.0, nullptr});
   children({&sprite.header, &slider.header});
-  g_value[0] = 5.0;
-  g_value[1] = 4.0;
-  draw();
-  EXPECT_TRUE(is(pixel(surface_, 71, 49), kGreenPx));  // (60 + 5 x 2, 60 + 4 x -3)
-  EXPECT_TRUE(is(pixel(surface_, 61, 61), kGrey));
-  // Pitch 5: the horizon lies 5 px below the centre, and the window clips.
-  EXPECT_TRUE(is(pixel(surface_, 20, 23), kRedPx));
-  EXPECT_TRUE(is(pixel(surface_, 20, 27), kBluePx));
-  EXPECT_TRUE(is(pixel(surface_, 45, 10), kGrey));
+  // The slider at (60 + 5 x 2, 60 + 4 x -3); pitch 5: the horizon 5 px below the centre, the window clips.
+  EXPECT_EQ(colours(5.0, 4.0, {{71, 49}, {61, 61}, {20, 23}, {20, 27}, {45, 10}}), "G-RB-");
   // Slot 2 value 90 with scale -1: turned 90 degrees anticlockwise, the sky is on the left.
-  g_value[0] = 0.0;
-  g_value[1] = 90.0;
-  draw();
-  EXPECT_TRUE(is(pixel(surface_, 10, 20), kRedPx));
-  EXPECT_TRUE(is(pixel(surface_, 30, 20), kBluePx));
+  EXPECT_EQ(colours(0.0, 90.0, {{10, 20}, {30, 20}}), "RB");
 }
 
 TEST_F(Render, NightModeDimsUnlitElementsOnly) {
-  store_.add(0x12, solid(10, 10, 1, 1, 1));
+  store_.add(0x12, solid(10, 10, kWhite));
   StaticElement lit = make_static(0x12, {10, 10}, &gauge_, nullptr, nullptr, 0x3 | kFlagBright);
   StaticElement unlit = make_static(0x12, {40, 10}, &gauge_, nullptr, nullptr, 0x3);
   children({&lit.header, &unlit.header});
   draw({.night = true, .scale = 1.0});
-  EXPECT_TRUE(is(pixel(surface_, 15, 15), {255, 255, 255}));
+  EXPECT_TRUE(is(pixel(surface_, 15, 15), kWhite));
   EXPECT_LT(pixel(surface_, 45, 15).r, 100);
   draw({.night = false, .scale = 2.0});
   EXPECT_EQ(cairo_image_surface_get_width(surface_), 200);
-  EXPECT_TRUE(is(pixel(surface_, 90, 30), {255, 255, 255}));
+  EXPECT_TRUE(is(pixel(surface_, 90, 30), kWhite));
 }
 
 // The generated PFD strips through the renderer: every scale's mark for the
@@ -286,7 +244,7 @@ class PfdStrips : public Render {
       std::snprintf(name, sizeof name, "/%04X.bmp", id);
       ASSERT_TRUE(store_.load_file(id, std::string(CORVANE_BITMAP_DIR) + name)) << name;
     }
-    store_.add(kBackground, solid(215, 200, 0, 0, 0.2));
+    store_.add(kBackground, solid(215, 200, {0, 0, 51}));
   }
   // Brightness-weighted centre of the light marks along a row (dx 1) or a
   // column (dy 1) from (x, y), n pixels long, in pixel centres.
