@@ -1,23 +1,30 @@
-// The binary contract with the host: Linkage, the gauge headers and mouse
-// lists as the host reads them, the shared routines, and every text within
-// its element whatever the simulator sends.
+// The frame of the module: the binary contract with the host (Linkage, the
+// gauge headers and mouse lists as the host reads them, the shared routines),
+// every text within its element whatever the simulator sends, the panel
+// lighting, the cockpit sounds' load, play-or-reload and release, and the
+// FSUIPC client's result codes, request records on the wire and answers.
 #include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gauges/guidance/autopilot2.h"
 #include "gauges/standby/clock.h"
 #include "gauges/standby/stdby_altimeter.h"
+#include "host/fsuipc.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "module_fixture.h"
 #include "shared/cockpit_state.h"
+#include "shared/sounds.h"
 
 namespace corvane::test {
 namespace {
+
+using testhost::SoundCall;
 
 TEST(Linkage, ListsTheThirtyThreeGaugesEachWithOneRootAndAClosedMouseList) {
   EXPECT_EQ(str(Linkage.module_id, Linkage.version, Linkage.flags), str(0x13U, 0x0800U, 0U));
@@ -47,41 +54,6 @@ TEST(Linkage, ListsTheThirtyThreeGaugesEachWithOneRootAndAClosedMouseList) {
   }
   EXPECT_EQ(count, 33U);
 }
-
-TEST(VariableTable, KeepsTheDoubledTokensApart) {
-  EXPECT_EQ(sim_vars[SV_4A_PANEL].token + sim_vars[SV_4A].token, 2 * 0x4AU);
-  EXPECT_EQ(sim_vars[SV_227_ECAM].token + sim_vars[SV_227_PFD].token, 2 * 0x227U);
-  std::multiset<uint32_t> tokens;
-  for (const VariableRecord& r : sim_vars) {
-    tokens.insert(r.token);
-  }
-  EXPECT_EQ(tokens.size(), 89U);
-  for (uint32_t token : tokens) {
-    EXPECT_EQ(tokens.count(token), (token == 0x4A || token == 0x227) ? 2U : 1U) << std::hex << token;
-  }
-}
-
-#if CORVANE_RECORDS_32
-// Reads the records as raw bytes, the way the host does.
-TEST(RecordBytes, LinkageHeadersAndVariablesSitAtTheHostsOffsets) {
-  auto u32_at = [](const void* base, size_t offset) {
-    uint32_t value = 0;
-    std::memcpy(&value, static_cast<const uint8_t*>(base) + offset, sizeof value);
-    return value;
-  };
-  EXPECT_EQ(u32_at(&Linkage, 0), 0x13U);
-  EXPECT_EQ(u32_at(&Linkage, 20), 0x800U);
-  EXPECT_EQ(u32_at(&Linkage, 24), reinterpret_cast<uintptr_t>(&gauge_baro));
-  EXPECT_EQ(u32_at(&Linkage, 24 + 33 * 4), 0U);
-  EXPECT_STREQ(reinterpret_cast<const char*>(u32_at(&gauge_baro, 4)), "Baro");
-  EXPECT_EQ(u32_at(&gauge_baro, 44), 92U);
-  EXPECT_EQ(u32_at(&gauge_baro, 84), reinterpret_cast<uintptr_t>(gauge_baro.callback));
-  VariableRecord record = sim_vars[SV_3D];
-  const double knots = 151.25;
-  std::memcpy(reinterpret_cast<uint8_t*>(&record) + 12, &knots, 8);
-  EXPECT_EQ(record_double(record), 151.25);
-}
-#endif
 
 TEST_F(ModuleTest, SharedRoutinesActOnBarosRootWhicheverHeaderInvokesThem) {
   for (GaugeHeader* g : {&gauge_pfd, &gauge_sd_bottom, &gauge_baro}) {
@@ -147,6 +119,226 @@ TEST_F(ModuleTest, HostileValuesKeepEveryTextWithinItsElement) {
     }
   }
   reset_module_state();
+}
+
+TEST_F(ModuleTest, EachGaugeLightsItsElementsAtUpdateOnly) {
+  // One character per element in pre-order: 'x' follows the panel lights,
+  // '.' never lights, '?' or past the end: not looked at; "*": every element.
+  const std::pair<const char*, std::string> rows[] = {
+      {"Baro", "xxx."},      {"Autopilot2", "*"},      {"FCU", "x..xxxxx"},    {"FD", "?xx"},
+      {"Radio", "*"},        {"Throttle", "x..xx"},    {"Lights", "x"},        {"Heat", "*"},
+      {"AC Elec", "*"},      {"Fuel Hyd", "*"},        {"Fire", "*"},          {"ADIRS", "*"},
+      {"Landing Gear", "x"}, {"Gear Lever", "x"},      {"Parking Brake", "x"}, {"Spoilers", "x"},
+      {"Flaps", "x"},        {"Engine Starters", "x"}, {"Rudder Trim", "x"},
+  };
+  for (const auto& [name, pattern] : rows) {
+    SCOPED_TRACE(name);
+    GaugeHeader* g = gauge(name);
+    host().install(g);
+    const std::vector<Element*> all = testhost::TestHost::elements(g);
+    panel_lights_on = 1;
+    host().draw(g);
+    EXPECT_EQ(all[0]->image_flags & kFlagBright, 0U) << "not at draw";
+    for (uint32_t on : {1U, 0U}) {
+      panel_lights_on = on;
+      host().cycle(g);
+      for (size_t i = 0; i < all.size(); ++i) {
+        const char c = pattern == "*" ? 'x' : i < pattern.size() ? pattern[i] : '?';
+        if (c != '?') {
+          EXPECT_EQ((all[i]->image_flags & kFlagBright) != 0, c == 'x' && on != 0) << i << " lights " << on;
+        }
+      }
+    }
+    host().kill(g);
+  }
+}
+
+class Sounds : public ModuleTest {
+ protected:
+  std::string kinds() {
+    std::string out;
+    for (const SoundCall& c : world().sound.calls()) {
+      out += c.kind == SoundCall::Kind::Load   ? 'L'
+             : c.kind == SoundCall::Kind::Play ? (c.result != 0 ? 'P' : 'p')
+                                               : 'R';
+    }
+    world().sound.clear_calls();
+    return out;
+  }
+};
+
+TEST_F(Sounds, LoadedInTableOrderAtTheAutopilotsInstallAndReleasedAtItsKill) {
+  play_sound(SOUND_CLICK);
+  EXPECT_EQ(kinds(), "") << "silent before the autopilot panel's install";
+  GaugeHeader* ap = gauge("Autopilot2");
+  host().install(ap);
+  const auto& calls = world().sound.calls();
+  const Texts files = {kClick, kButton, kFlapSound, kCavalry, kClicker, kSign, kChime};
+  ASSERT_EQ(calls.size(), 7U);
+  for (size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(calls[i].path, files[i]);
+    EXPECT_EQ(sound_slots[i].sound, calls[i].handle);
+  }
+  EXPECT_EQ(kinds(), "LLLLLLL");
+  play_sound(SOUND_CHIME);
+  EXPECT_EQ(played(), Texts{kChime});
+  EXPECT_EQ(world().sound.calls().back().flags, 0U);
+  kinds();
+  host().kill(ap);
+  EXPECT_EQ(kinds(), "RRRRRRR");
+  EXPECT_EQ(sound_slots[SOUND_SIGN].loaded, 1U) << "release leaves the loaded values";
+  play_sound(SOUND_SIGN);
+  EXPECT_EQ(played(), Texts{kSign});
+  EXPECT_EQ(kinds(), "pLP") << "a later play reloads";
+}
+
+TEST_F(Sounds, AFailedPlayReloadsOnceAndAFailedLoadSilencesTheSlot) {
+  world().sound.failing_loads.insert(kClicker);
+  load_sounds();
+  world().sound.failing_plays = 1;
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pLP");
+  world().sound.failing_plays = 2;
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pLp") << "the second attempt's result is ignored";
+  world().sound.failing_plays = 1;
+  world().sound.failing_loads.insert(kButton);
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pL");
+  EXPECT_EQ(sound_slots[SOUND_BUTTON].loaded + sound_slots[SOUND_CLICKER].loaded, 0U);
+  play_sound(SOUND_BUTTON);
+  play_sound(SOUND_CLICKER);
+  play_sound(SOUND_CLICK);
+  EXPECT_EQ(kinds(), "P") << "only the slot that loaded plays";
+}
+
+class Fsuipc : public ModuleTest {
+ protected:
+  int open(uint32_t simulator = 0, uint32_t size = sizeof buffer_) {
+    return ipc_open(simulator, &result_, size == 0 ? nullptr : buffer_, size);
+  }
+  uint8_t buffer_[1000] = {};
+  uint32_t result_ = 99;
+};
+
+TEST_F(Fsuipc, OpenChecksVersionsAndSendsItsOwnVersionOnce) {
+  ASSERT_EQ(open(), 1);
+  EXPECT_EQ(str(result_, ipc_sim_version, ipc_capacity, world().fsuipc.messages()), str(FSUIPC_OK, 6, 1000, 1));
+  EXPECT_EQ(ipc_fsuipc_version, world().fsuipc.fsuipc_version);
+  // Wire: read 0x3304/4, read 0x3308/4, write 0x330A/2 = 1100, end marker.
+  const auto& wire = world().fsuipc.last_request;
+  ASSERT_EQ(wire.size(), 20U + 20U + 14U + 4U);
+  std::vector<uint32_t> words(13);
+  std::memcpy(words.data(), wire.data(), 52);
+  EXPECT_EQ(std::vector<uint32_t>({words[0], words[1], words[2], words[5], words[6], words[10], words[11], words[12]}),
+            (std::vector<uint32_t>{1, 0x3304, 4, 1, 0x3308, 2, 0x330A, 2}));
+  EXPECT_EQ(str(wire[52] | (wire[53] << 8), wire[54] | wire[55] | wire[56] | wire[57]), "1100 0");
+#if CORVANE_RECORDS_32
+  EXPECT_EQ(words[3], reinterpret_cast<uintptr_t>(&ipc_fsuipc_version));
+#endif
+  uint32_t sim = 0;
+  world().fsuipc.peek(0x3308, &sim, 4);
+  EXPECT_EQ(sim, 0xFADE0006U) << "the simulator's version word does not take the client's write";
+  EXPECT_EQ(open(), 0);
+  EXPECT_EQ(result_, FSUIPC_ERR_OPEN);
+  ipc_close();
+  ipc_close();  // safe when closed
+  EXPECT_EQ(ipc_buffer, nullptr);
+}
+
+TEST_F(Fsuipc, OpenFailuresLeaveTheLinkClosed) {
+  auto& f = world().fsuipc;
+  // Simulator asked for, buffer size, versions answered, window present, message failing; the result.
+  const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t, bool, bool, uint32_t> cases[] = {
+      {0, 31, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
+      {0, 0, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
+      {0, 1000, 0x19980005, 0xFADE0006, false, false, FSUIPC_ERR_NOFS},
+      {0, 1000, 0x19980004, 0xFADE0006, true, false, FSUIPC_ERR_VERSION},
+      {0, 1000, 0x19980005, 0xFADF0006, true, false, FSUIPC_ERR_VERSION},
+      {7, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_WRONGFS},
+      {0, 1000, 0x19980005, 0xFADE0006, true, true, FSUIPC_ERR_DATA},
+      {6, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
+      {0, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
+  };
+  for (const auto& [simulator, size, fsuipc_version, sim_version, present, failing, result] : cases) {
+    std::tie(f.fsuipc_version, f.sim_version, f.present, f.failing) =
+        std::tie(fsuipc_version, sim_version, present, failing);
+    const int opened = open(simulator, size);
+    EXPECT_EQ(str(opened, result_, ipc_buffer == nullptr), str(result == FSUIPC_OK, result, result != FSUIPC_OK));
+    ipc_close();
+  }
+}
+
+TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndCopiedToTheirDestinations) {
+  const int16_t axis = -1234;
+  world().fsuipc.poke(0x332E, &axis, 2);
+  ASSERT_EQ(open(), 1);
+  EXPECT_EQ(str(ipc_process(&result_), result_), str(0, FSUIPC_ERR_NODATA));
+  const int sent = world().fsuipc.messages();
+  int16_t got = 0;
+  uint8_t untouched = 0x5C;
+  ASSERT_EQ(ipc_read(0x332E, 2, &got, &result_), 1);
+  ASSERT_EQ(ipc_read(0x332E, 2, nullptr, &result_), 1);  // sent, nothing copied
+  ASSERT_EQ(ipc_read(0x332E, 0, &untouched, &result_), 1);
+  ASSERT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(str(world().fsuipc.messages() - sent, got, int{untouched}, ipc_next == ipc_buffer), "1 -1234 92 1");
+  // A failed exchange keeps the old value.
+  world().fsuipc.failing = true;
+  const int16_t other = 77;
+  world().fsuipc.poke(0x332E, &other, 2);
+  ASSERT_EQ(ipc_read(0x332E, 2, &got, &result_), 1);
+  EXPECT_EQ(ipc_process(&result_), 0);
+  EXPECT_EQ(str(result_, got, ipc_next == ipc_buffer), str(FSUIPC_ERR_DATA, -1234, 1));
+  ipc_close();
+  EXPECT_EQ(ipc_read(0x332E, 2, &got, &result_) + ipc_write(0x332E, 2, &got, &result_) + ipc_process(&result_), 0);
+  EXPECT_EQ(result_, FSUIPC_ERR_NOTOPEN);
+}
+
+TEST_F(Fsuipc, TheQueueStopsFourBytesShortOfCapacityWhichIsCapped) {
+  uint8_t sink[64] = {};
+  ASSERT_EQ(open(0, 64), 1);
+  ASSERT_EQ(ipc_read(0x100, 44, sink, &result_), 1) << "16 + 44 = 60 bytes: exactly capacity - 4";
+  uint8_t* before = ipc_next;
+  EXPECT_EQ(ipc_read(0x100, 1, sink, &result_), 0);
+  EXPECT_EQ(str(result_, ipc_next == before), str(FSUIPC_ERR_SIZE, 1));
+  EXPECT_EQ(ipc_write(0x100, 0, sink, &result_), 0);
+  EXPECT_EQ(ipc_read(0x100, 0xFFFFFFF0U, sink, &result_), 0) << "a huge size must not wrap";
+  ipc_close();
+  ASSERT_EQ(open(0, 64), 1);
+  EXPECT_EQ(ipc_read(0x100, 45, sink, &result_), 0);
+  EXPECT_EQ(ipc_write(0x100, 48, sink, &result_), 1) << "writes need four bytes less";
+  ipc_close();
+
+  static uint8_t big[0x9000];
+  ASSERT_EQ(ipc_open(0, &result_, big, sizeof big), 1);
+  EXPECT_EQ(ipc_capacity, 0x7F00U);
+  const uint32_t value = 0xCAFEF00D;
+  ASSERT_EQ(ipc_write(0x0BC0, 4, &value, &result_), 1);
+  ASSERT_EQ(ipc_process(&result_), 1);
+  uint32_t seen = 0;
+  world().fsuipc.peek(0x0BC0, &seen, 4);
+  EXPECT_EQ(seen, value) << "writes reach the server";
+}
+
+TEST_F(Fsuipc, ARewrittenAnswerNeverWritesPastWhatWasAsked) {
+  ASSERT_EQ(open(), 1);
+  uint8_t guard[8] = {};
+  ASSERT_EQ(ipc_read(0x100, 2, guard, &result_), 1);
+  world().fsuipc.tamper = [](uint8_t* buffer, uint32_t) {
+    const uint32_t huge = 6;  // claims more bytes than were queued for it
+    std::memcpy(buffer + 8, &huge, 4);
+    std::memset(buffer + 16, 0xEE, 6);
+  };
+  EXPECT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(guard[2] | guard[5], 0);
+  world().fsuipc.tamper = [](uint8_t* buffer, uint32_t) {
+    const uint32_t odd = 7;
+    std::memcpy(buffer, &odd, 4);
+  };
+  ASSERT_EQ(ipc_read(0x100, 2, guard, &result_), 1);
+  EXPECT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(buffer_[0], 0) << "an unknown record kind ends the walk and is cleared";
+  ipc_close();
 }
 
 }  // namespace

@@ -329,13 +329,6 @@ TEST_F(Fcu, AnythingTheOtherSideWritesIsParsedWithinItsField) {
             str(0, -1, 20, 0xFFF, 2, "11111"));
   click(kItems[0]);
   EXPECT_EQ(field(2), padded("Item=0xFE")) << "a button still writes two digits that fit the field";
-  // Every byte value, no terminator: never a read past the field (ASan) and
-  // the knobs stay within their six positions.
-  for (int b = 0; b < 256; ++b) {
-    std::memset(block_, b, 60);
-    host().cycle(fcu_);
-    ASSERT_TRUE(efis_mode_pos >= 1 && efis_mode_pos <= 6 && efis_range_pos >= 1 && efis_range_pos <= 6) << b;
-  }
   // An unterminated text read back and published again by a new install stays within its own field.
   std::memset(block_, 0, 60);
   std::memset(block_ + 30, '7', 10);
@@ -431,10 +424,6 @@ TEST_F(Fd, TheOtherSidesValueBecomesFdModeAtTheNextUpdate) {
   std::memset(block_, 'z', 20);
   host().update(fd_);
   EXPECT_EQ(fd_mode, 0);
-  for (int b = 0; b < 256; ++b) {
-    std::memset(block_, b, 20);
-    host().update(fd_);
-  }
 }
 
 TEST_F(Fd, KillClosesTheBlockAndTheModeSurvivesANewInstallOrNoBlock) {

@@ -78,56 +78,40 @@ void reset_module_state() {
 }
 
 void reset_gauge_state() {
-  eng_mode_selector = 1;
+  // Controls, the E/WD's logic, the SD and the warnings.
   autobrake_lo_armed = autobrake_med_armed = autobrake_max_armed = autobrake_armed_airborne = 0;
-  rudder_trim_knob_pos = 1;
-  rudder_trim_knob_ticks = 0;
-  rudder_trim_resetting = alpha_floor_active = bank_angle_active = 0;
-  alpha_floor_time = 0.0;
+  rudder_trim_resetting = eng_start_state = engine1_running = engine2_running = 0;
   pushback_state = idle_flash_count = banner_done = flap_table_parsed = gear_down_locked = config_active = 0;
+  fsuipc_weight_word = fuel_on_board_kg = flap_position_count = flap_step_count = takeoff_flag = ecam_phase = 0;
+  master_warning = master_caution = master_warning_ack = caution_chime_done = alpha_floor_active = 0;
+  elec_failure_alert = vacuum_alert = oil_pressure_alert = hydraulics_alert = engine_off_alert = 0;
+  sd_page = sd_flight_state = sd_prev_flight_state = sd_all_cycling = sd_manual_hold = fuel_tank_low_alert = 0;
+  bank_angle_active = fob_low_alert = seat_belt_sign = no_smoking_sign = landing_light_memo_posted = 0;
+  // Guidance, radios and standby instruments.
+  trk_fpa_mode = mach_mode = alt_step_select = ap_was_engaged = athr_was_engaged = 0;
+  audio_voice_lit = audio_voice_ticks = audio_reset_lit = audio_reset_ticks = radio_mode = 0;
+  radio_sel_nav1 = radio_sel_nav2 = radio_sel_adf = xpndr_entry_active = xpndr_ident_on = 0;
+  clock_display_mode = chrono_start = ddrmi_ptr1_adf = stby_baro_unit = stby_startup_ticks = stby_synced = 0;
+  rudder_trim_knob_pos = fuel_left_pumps_on = fuel_centre_pumps_on = fuel_right_pumps_on = ddrmi_ptr2_adf = 1;
+  elac1_on = 1;
+  eng_mode_selector = 1;
+  rudder_trim_knob_ticks = warning_blink_count = warning_ack_count = alt_dot_count = pfd_attitude_valid = 0;
+  speed_target_on_scale = alt_target_on_scale = xpndr_mode = xpndr_entry_count = xpndr_ident_ticks = chrono_state = 0;
+  alpha_floor_time = idle_flash_time = banner_start_time = config_time = flap_handle_step = flap_handle_previous = 0.0;
+  flap_commanded = last_fuel_flow_time[0] = last_fuel_flow_time[1] = fuel_used_kg[0] = fuel_used_kg[1] = 0.0;
+  sd_cycle_time = mach_resync_time = pfd_selftest_angle = pfd_selftest_start = track_offset_deg = 0.0;
+  chrono_elapsed = stby_baro_hpa = stby_baro_inhg = stby_alt_offset = 0.0;
+  spd_knob_frame = hdg_knob_frame = alt_knob_frame = vs_knob_frame = throttle_axis_percent = roll_axis_input = 0;
   thrust_limit_percent = 92;
-  idle_flash_time = banner_start_time = config_time = flap_handle_step = flap_handle_previous = flap_commanded = 0.0;
-  last_fuel_flow_time[0] = last_fuel_flow_time[1] = fuel_used_kg[0] = fuel_used_kg[1] = 0.0;
-  std::memset(ecam_latches, 0, sizeof ecam_latches);
-  sd_page = sd_flight_state = sd_prev_flight_state = sd_all_cycling = sd_manual_hold = 0;
-  sd_cycle_time = 0.0;
-  warning_blink_count = warning_ack_count = 0;
-  caution_chime_done = trk_fpa_mode = mach_mode = alt_step_select = 0;
-  spd_knob_frame = hdg_knob_frame = alt_knob_frame = vs_knob_frame = 0;
-  ap_was_engaged = athr_was_engaged = 0;
-  alt_dot_count = 0;
-  mach_resync_time = 0.0;
+  adf_standby_freq = 2000;
   reverse_scale = 1.0;
-  fuel_left_pumps_on = fuel_centre_pumps_on = fuel_right_pumps_on = 1;
-  landing_light_memo_posted = 0;
-  pfd_attitude_valid = speed_target_on_scale = alt_target_on_scale = 0;
-  pfd_selftest_angle = pfd_selftest_start = track_offset_deg = 0.0;
+  stall_threshold = 25000.0;
+  std::memset(ecam_latches, 0, sizeof ecam_latches);
   std::memset(speed_trend_up, 0, sizeof speed_trend_up);
   std::memset(speed_trend_down, 0, sizeof speed_trend_down);
-  audio_voice_lit = audio_voice_ticks = audio_reset_lit = audio_reset_ticks = 0;
-  radio_mode = radio_sel_nav1 = radio_sel_nav2 = radio_sel_adf = 0;
-  adf_standby_freq = 2000;
-  xpndr_mode = xpndr_entry_count = xpndr_ident_ticks = 0;
-  xpndr_entry_active = xpndr_ident_on = 0;
   std::memset(xpndr_entry_digits, 0, sizeof xpndr_entry_digits);
-  clock_display_mode = chrono_start = 0;
-  chrono_state = 0;
-  chrono_elapsed = 0.0;
-  ddrmi_ptr1_adf = 0;
-  ddrmi_ptr2_adf = 1;
-  stby_baro_hpa = stby_baro_inhg = stby_alt_offset = 0.0;
-  stby_baro_unit = stby_startup_ticks = stby_synced = 0;
-  elac1_on = 1;
-  seat_belt_sign = no_smoking_sign = eng_start_state = engine1_running = engine2_running = 0;
-  throttle_axis_percent = roll_axis_input = 0;
-  fsuipc_weight_word = fuel_on_board_kg = 0;
   std::memset(thrust_detent_text, 0, sizeof thrust_detent_text);
-  flap_position_count = flap_step_count = 0;
   std::memset(flap_thresholds, 0, sizeof flap_thresholds);
-  master_warning = master_caution = master_warning_ack = takeoff_flag = ecam_phase = 0;
-  stall_threshold = 25000.0;
-  elec_failure_alert = vacuum_alert = oil_pressure_alert = hydraulics_alert = engine_off_alert = 0;
-  fuel_tank_low_alert = fob_low_alert = 0;
 }
 
 void ModuleTest::load_sounds() {

@@ -66,27 +66,16 @@ class Pfd : public ModuleTest {
   GaugeHeader* pfd_ = nullptr;
 };
 
-TEST_F(Pfd, OneChainThatFailsWithTheDisplay) {
-  const std::vector<Element*> all = testhost::TestHost::elements(pfd_);
-  ASSERT_EQ(all.size(), 69U);
-  for (size_t i = 0; i < all.size(); ++i) {
-    EXPECT_EQ(all[i]->failures[0].key, 0x14U) << i;
-    EXPECT_TRUE(i + 1 == all.size() ? all[i]->children == nullptr : all[i]->children[1] == nullptr) << i;
-  }
-}
-
 TEST_F(Pfd, SelfTestSpinsThenHoldsUntilThreeSecondsOfClockHavePassed) {
   pfd_attitude_valid = 0;
   cycle({{0x25C, 100.0}, {0x4E, 5.0}, {0x50, 12.0}});
   EXPECT_EQ(value(69), 7.0);
   cycle(50);
-  EXPECT_EQ(value(69), 357.0);
-  EXPECT_EQ(pfd_selftest_start, 0.0) << "clock not sampled before a full turn";
+  EXPECT_EQ(str(value(69), pfd_selftest_start), str(357.0, 0.0)) << "clock not sampled before a full turn";
   cycle();
   EXPECT_EQ(pfd_selftest_start, 100.0);
   cycle({{0x25C, 102.9}});
-  EXPECT_EQ(value(69), 371.0);
-  EXPECT_EQ(value(59, 0) + value(68), 0.0) << "sphere and scale still while spinning";
+  EXPECT_EQ(str(value(69), value(59, 0) + value(68)), str(371.0, 0.0)) << "sphere and scale still while spinning";
   cycle({{0x25C, 103.0}}, 2);
   EXPECT_EQ(str(pfd_attitude_valid, hidden(69), value(59, 0), value(59, 1), value(68)), "1 1 5 12 12");
 }

@@ -175,17 +175,6 @@ TEST_F(Radio, SelIsKeptPerReceiverAndModeLightsFollowTheSelection) {
   EXPECT_EQ(played().back(), kClick);
 }
 
-TEST_F(Radio, HostileValuesStayInSevenCharacters) {
-  for (uint32_t token : {0x17U, 0x269U, 0x10U, 0x12U}) {
-    host().set_var(token, 0xFFFFFFFF);
-  }
-  adf_standby_freq = 0xFFFFFFFF;
-  EXPECT_EQ(shown(1), "11515.1");
-  select(4);
-  EXPECT_EQ(shown(1).size(), 7U);
-  EXPECT_EQ(shown(2), "4294967");
-}
-
 class Xpndr : public Radios {
  protected:
   void SetUp() override {

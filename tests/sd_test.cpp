@@ -301,8 +301,7 @@ TEST_F(SdSelection, KeysShowTheirPagesAndLightTheirLights) {
 TEST_F(SdSelection, KeysAcknowledgeTurnsActiveAlertsIntoAcknowledgedAndHoldsThePage) {
   sd_all_cycling = 1;
   key(195, 36);
-  EXPECT_EQ(sd_manual_hold, 0) << "nothing to acknowledge";
-  EXPECT_EQ(sd_all_cycling, 0) << "a page key stops ALL";
+  EXPECT_EQ(str(sd_manual_hold, sd_all_cycling), str(0, 0)) << "nothing to acknowledge; a page key stops ALL";
   fuel_tank_low_alert = vacuum_alert = engine_off_alert = 1;
   fob_low_alert = 2;
   key(141, 56);

@@ -109,15 +109,13 @@ TEST_F(Standby, AirspeedAndAttitudePointersAreHeldOnTheirDials) {
                              {kNaN, kNaN, 60.0, 60.0}};
   for (const auto& c : cases) {
     cycle(speed, {{0x3F, c[0]}, {0x3D, c[1]}});
-    EXPECT_EQ(value(speed, 2), c[2]) << c[0];
-    EXPECT_EQ(value(speed, 3), c[3]) << c[1];
+    EXPECT_EQ(str(value(speed, 2), value(speed, 3)), str(c[2], c[3])) << c[0] << " " << c[1];
   }
   GaugeHeader* attitude = gauge("Standby Attitude");
   const double pitches[][2] = {{12.5, 12.5}, {43.1, 43.0}, {-60.0, -43.0}, {-42.9, -42.9}, {kInf, 43.0}, {kNaN, 0.0}};
   for (const auto& [pitch, shown_pitch] : pitches) {
     cycle(attitude, {{0x4E, pitch}, {0x50, 20.0}});
-    EXPECT_EQ(value(attitude, 1), shown_pitch) << pitch;
-    EXPECT_EQ(value(attitude, 1, 1), 20.0) << "bank from the second slot";
+    EXPECT_EQ(str(value(attitude, 1), value(attitude, 1, 1)), str(shown_pitch, 20)) << pitch << "; bank in slot 2";
   }
 }
 
@@ -132,8 +130,8 @@ TEST_F(Standby, AltimeterShowsResetFor109EvaluationsThenSynchronisesOnceAndKeeps
     ASSERT_EQ(value(alt, 3), 88888.0);
   }
   EXPECT_EQ(shown(alt, 3), "03300") << "the 110th evaluation takes the indicated altitude";
-  EXPECT_DOUBLE_EQ(stby_alt_offset, 3300.0 - 1000.0 * 3.2808);
   EXPECT_EQ(shown(alt, 2), "1013");
+  EXPECT_DOUBLE_EQ(stby_alt_offset, 3300.0 - 1000.0 * 3.2808);
   set_vars({{0x49, 1100.0}, {0x4A, 9999.0}, {0x4B, 990.0}, {0x4C, 29.0}});
   EXPECT_EQ(shown(alt, 3) + "|" + shown(alt, 2), "03628|1013");
   EXPECT_NEAR(value(alt, 4), 3628.08, 1e-9);
@@ -141,30 +139,24 @@ TEST_F(Standby, AltimeterShowsResetFor109EvaluationsThenSynchronisesOnceAndKeeps
   const double synced = stby_alt_offset;
   click(alt, kInc, 2);
   click(alt, kDec);
-  EXPECT_EQ(stby_baro_hpa, 1014.0);
-  EXPECT_EQ(shown(alt, 3), "03657");
+  EXPECT_EQ(str(stby_baro_hpa, shown(alt, 3)), "1014 03657");
   click(alt, kInc, 100);
-  EXPECT_EQ(stby_baro_hpa, 1084.0);
-  EXPECT_DOUBLE_EQ(stby_alt_offset, synced + 71 * 29.5);
+  EXPECT_EQ(str(stby_baro_hpa, stby_alt_offset), str(1084, synced + 71 * 29.5));
   click(alt, kDec, 300);
-  EXPECT_EQ(stby_baro_hpa, 948.0);
-  EXPECT_DOUBLE_EQ(stby_alt_offset, synced - 65 * 29.5);
-  EXPECT_EQ(shown(alt, 2), " 948");
-  EXPECT_EQ(played().size(), 403U);
+  EXPECT_EQ(str(stby_baro_hpa, stby_alt_offset, shown(alt, 2), played().size()),
+            str(948, synced - 65 * 29.5, " 948", 403));
   // Switching units converts the setting and leaves the altitude alone.
   const double offset = stby_alt_offset;
   click(alt, kUnit);
-  EXPECT_DOUBLE_EQ(stby_baro_inhg, 948.0 / 33.864);
-  EXPECT_EQ(shown(alt, 2), "2799");
-  EXPECT_EQ(str(value(alt, 5), stby_alt_offset), str(1.0, offset));
+  EXPECT_EQ(str(stby_baro_inhg, shown(alt, 2)), str(948.0 / 33.864, "2799"));
+  EXPECT_EQ(str(value(alt, 5), stby_alt_offset), str(1, offset));
   stby_baro_inhg = 28.0;
   click(alt, kDec);
   EXPECT_EQ(stby_baro_inhg, 28.0) << "28.00 is the stop";
   click(alt, kInc);
-  EXPECT_NEAR(stby_baro_inhg, 28.01, 1e-12);
-  EXPECT_DOUBLE_EQ(stby_alt_offset, offset + 9.22);
+  EXPECT_EQ(str(stby_baro_inhg, stby_alt_offset), str(28.01, offset + 9.22));
   click(alt, kInc, 500);
-  EXPECT_NEAR(stby_alt_offset, offset + 400 * 9.22, 1e-6);
+  EXPECT_NEAR(stby_alt_offset, offset + 400 * 9.22, 1e-6) << "32.00 is the other stop";
   EXPECT_EQ(shown(alt, 2), "3200");
   click(alt, kUnit);
   EXPECT_NEAR(stby_baro_hpa, 32.0 * 33.864, 1e-6);
@@ -178,8 +170,7 @@ TEST_F(Standby, AltimeterKnobAndLargeOffsetsResynchroniseWithinTheirDigits) {
   click(alt, kInc, 3);
   EXPECT_NE(shown(alt, 3), "07000");
   click(alt, kSync);
-  EXPECT_EQ(stby_baro_hpa * 100 + stby_baro_inhg, 102000.0 + 30.12);
-  EXPECT_EQ(shown(alt, 3), "07000");
+  EXPECT_EQ(str(stby_baro_hpa, stby_baro_inhg, shown(alt, 3)), "1020 30.12 07000");
   set_vars({{0x49, 0.0}, {0x4A, 12345.0}});
   stby_alt_offset = 10000.0;
   EXPECT_EQ(shown(alt, 3), "10000") << "exactly 10000 ft is kept";

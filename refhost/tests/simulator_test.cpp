@@ -47,31 +47,6 @@ TEST_F(SimulatorTest, ComAndNavTuneInBcdWithTheSimulatorsWrapAround) {
   EXPECT_EQ(to_bcd(1234) + from_bcd(0x1234), 0x1234U + 1234U);
 }
 
-TEST_F(SimulatorTest, GearTravelsInTenSecondsFlapsFollowTheHandleAndTheAltimeterKeepsBothUnits) {
-  sim_.apply(0x10022, 0);
-  run(5);
-  EXPECT_EQ(sim_.get(0x14C), 16383.0) << "never retracts with weight on wheels";
-  sim_.set(0x3C, 0);
-  run(5);
-  EXPECT_NEAR(sim_.get(0x14C), 16383.0 / 2, 1.0);
-  run(5.06);
-  EXPECT_EQ(sim_.get(0x14D), 0.0);
-  sim_.apply(0x100DE, 0);
-  sim_.apply(0x100DE, 0);
-  EXPECT_EQ(sim_.get(0x148), 16384.0 * 2 / 5);
-  sim_.advance(1.0);
-  EXPECT_EQ(sim_.get(0x149), 2048.0);
-  for (int i = 0; i < 10; ++i) {
-    sim_.advance(1.0);
-  }
-  EXPECT_EQ(sim_.get(0x149), sim_.get(0x148));
-  EXPECT_EQ(after(0x148, {0x100DE, 0x100DE, 0x100DE, 0x100DE, 0x1003B}), "2666 3333 4000 4000 0");
-  sim_.apply(0x101F8, 16211);
-  EXPECT_EQ(sim_.get(0x4B) * 100 + sim_.get(0x4C), 101318.75 + 29.92);
-  sim_.apply(0x1015C, 0);
-  EXPECT_EQ(sim_.get(0x4B), 1012.1875);
-}
-
 TEST_F(SimulatorTest, EnginesStartOnlyWithFuelAndTheStarterHeld) {
   sim_.apply(0x102FC, 0);
   sim_.advance(1.0);
@@ -91,18 +66,6 @@ TEST_F(SimulatorTest, EnginesStartOnlyWithFuelAndTheStarterHeld) {
   EXPECT_EQ(sim_.get(0x281), 1.0);
   EXPECT_NEAR(sim_.get(0x270), 19.5, 0.5);
   EXPECT_EQ(sim_.get(0x283), 0.0) << "engine 2 untouched";
-}
-
-TEST_F(SimulatorTest, TheClockAdvancesAndFsuipcServesItsValues) {
-  sim_.advance(3725.0);
-  EXPECT_EQ(sim_.get(0x3) * 100 + sim_.get(0x4), 1102.0);
-  sim_.fsuipc.pushback_state = 0;
-  sim_.publish_fsuipc();
-  int32_t pushback = -1;
-  testhost::platform().fsuipc.peek(0x31F0, &pushback, 4);
-  EXPECT_EQ(pushback, 0);
-  sim_.apply(0x12345, 0);
-  EXPECT_EQ(sim_.unknown_events[0x12345], 1);
 }
 
 }  // namespace

@@ -55,13 +55,11 @@ TEST(Bmp, PalettisedFilesKeepColoursAndOnlyPureBlackIsTransparent) {
     }
     return out;
   };
-  EXPECT_EQ(alphas(1), "-ooooo") << "a faint grey is opaque in a panel";
-  EXPECT_EQ(alphas(2), "--oo-o") << "and transparent around a needle";
-  EXPECT_EQ(alphas(3), "-ooooo");
-  EXPECT_EQ(argb(store.find(1), 2, 0), 0xFFFF8732u) << "amber exactly";
-  EXPECT_EQ(argb(store.find(2), 2, 0), 0xFFFF8732u);
-  EXPECT_EQ(argb(store.find(3), 1, 1), 0xFF050505u);
-  EXPECT_EQ(argb(store.find(3), 2, 1), 0xFF0000FFu);
+  // A faint grey is opaque in a panel and transparent around a needle; colours exact.
+  EXPECT_EQ(alphas(1) + alphas(2) + alphas(3), "-ooooo--oo-o-ooooo");
+  EXPECT_EQ(test::str(argb(store.find(1), 2, 0), argb(store.find(2), 2, 0), argb(store.find(3), 1, 1),
+                      argb(store.find(3), 2, 1)),
+            test::str(0xFFFF8732u, 0xFFFF8732u, 0xFF050505u, 0xFF0000FFu));
 }
 
 class Art : public test::ModuleTest {
@@ -80,12 +78,9 @@ class Art : public test::ModuleTest {
 // not show its state (a state may have no picture, to let what lies behind show).
 TEST_F(Art, EveryPictureIsGeneratedAsTheTableAndTheGaugesSay) {
   const auto& table = art::pictures();
-  std::set<uint32_t> ids, deep;
+  std::set<uint32_t> ids;
   for (const art::Picture& p : table) {
     EXPECT_TRUE(ids.insert(p.id).second) << std::hex << p.id << " twice";
-    if (p.bits == 24) {
-      deep.insert(p.id);
-    }
     char name[16];
     std::snprintf(name, sizeof name, "/%04X.bmp", p.id);
     const std::vector<uint8_t> bytes = read_bytes(std::string(CORVANE_BITMAP_DIR) + name);
@@ -100,9 +95,7 @@ TEST_F(Art, EveryPictureIsGeneratedAsTheTableAndTheGaugesSay) {
       }
     }
   }
-  EXPECT_EQ(table.size(), 314u);
-  EXPECT_EQ(loaded_, 314);
-  EXPECT_EQ(deep, (std::set<uint32_t>{0x12D0, 0x1F00}));
+  EXPECT_EQ(loaded_, static_cast<int>(table.size()));
   for (GaugeHeader* g : host().gauges()) {
     for (Element* e : testhost::TestHost::elements(g)) {
       for (uint32_t i = 0; e->bitmap_id != kNoBitmap && i < (e->kind == kKindIcon ? as_icon(e)->image_count : 1); ++i) {
