@@ -6,6 +6,8 @@
 // and thrust limit with IDLE's blinking, fuel on board, the FSUIPC exchange
 // at draw and the start banner. Its text area: message colours, the two
 // checklists, a red warning taking the column back, and the memo slots' expiry.
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -249,7 +251,7 @@ TEST_F(EwdLogic, BrakeMemosAreWrittenWhenTheirConditionChanges) {
   EXPECT_EQ(memo(3) + memo(4), "");
 }
 
-TEST_F(EwdTest, FlapTableDefaultsAndRoundsStatesHalfUpInSinglePrecisionWhateverTheText) {
+TEST_F(EwdTest, FlapTableFromTheTextAndTheIndicatorsExactDetentsAndThresholds) {
   install();
   EXPECT_EQ(str(flap_position_count, flap_step_count), "6 5");
   const float s = 16384.0F / 5.0F;  // 3271.80005 for the first state; state 0 is not reduced
@@ -284,9 +286,7 @@ TEST_F(EwdTest, FlapTableDefaultsAndRoundsStatesHalfUpInSinglePrecisionWhateverT
   host().call(ewd_, kServiceInstall);
   ewd_->parameters = nullptr;
   EXPECT_EQ(str(flap_position_count, flap_thresholds[0]), "2 4096");
-}
-
-TEST_F(EwdTest, FlapIndicatorTakesExactHandleDetentsAndPositionThresholds) {
+  flap_table_parsed = 0;  // the default table again
   install();
   std::string shown;
   for (double handle : {3276.8, 6553.6, 6553.5, 9830.4, 13107.2, 16384.0, 16383.0}) {
@@ -300,7 +300,7 @@ TEST_F(EwdTest, FlapIndicatorTakesExactHandleDetentsAndPositionThresholds) {
   EXPECT_EQ(shown, "12034500135");
 }
 
-TEST_F(EwdTest, EnginesShowReadoutsAndNeedlesFromOnePercentN1) {
+TEST_F(EwdTest, EnginesShowReadoutsAndNeedlesFromOnePercentN1AndFuelFlowAndFuelOnBoard) {
   install();
   cycle({{0x270, 0.99}, {0x7B, 1.0}, {0x22E, 0.5}});
   for (int n : {35, 36, 23, 24, 33, 34, 21, 22, 6, 7}) {
@@ -316,11 +316,8 @@ TEST_F(EwdTest, EnginesShowReadoutsAndNeedlesFromOnePercentN1) {
   EXPECT_DOUBLE_EQ(value(30), 42.0);
   cycle({{0x7B, 0.0}});
   EXPECT_TRUE(hidden(30)) << "the lever needle needs autothrust";
-}
-
-TEST_F(EwdTest, FuelFlowSumsFuelUsedWhileRunningAndFuelOnBoardColours) {
   install();
-  cycle({{0x270, 50.0}, {0x27E, 2000.0}, {0x291, 2000.0}, {0x25C, 100.0}});
+  cycle({{0x270, 50.0}, {0x283, 0.0}, {0x27E, 2000.0}, {0x291, 2000.0}, {0x25C, 100.0}});
   EXPECT_EQ(text(22) + "|" + text(21), "0907| XX ");
   EXPECT_NEAR(fuel_used_kg[0], 907.2 * 100.0 / 3600.0, 1e-9) << "from the stamp, 0 at load";
   EXPECT_EQ(fuel_used_kg[1], 0.0);
@@ -419,29 +416,25 @@ class EwdText : public EwdTest {
     for (int line = 0; line < 5; ++line) {
       out += left(line) + "|";
     }
+    const std::pair<uint32_t, char> letters[] = {{kWhite, 'W'}, {kCyan, 'C'}, {kGreen, 'G'},
+                                                 {kAmber, 'A'}, {kRed, 'R'},  {kYellow, 'Y'}};
     for (int line = 0; line < 5; ++line) {
-      out += left_colour(line) == kWhite    ? 'W'
-             : left_colour(line) == kCyan   ? 'C'
-             : left_colour(line) == kGreen  ? 'G'
-             : left_colour(line) == kAmber  ? 'A'
-             : left_colour(line) == kRed    ? 'R'
-             : left_colour(line) == kYellow ? 'Y'
-                                            : '?';
+      const auto* l =
+          std::find_if(std::begin(letters), std::end(letters), [&](auto p) { return p.first == left_colour(line); });
+      out += l == std::end(letters) ? '?' : l->second;
     }
     return out;
   }
 };
 
-TEST_F(EwdText, MessageViewColoursEachLineByItsLevel) {
+TEST_F(EwdText, MessagesColouredByLevelAndTheTakeOffChecklistTurnsGreenItemByItemAndYieldsToRed) {
   for (const auto& [text, level] : {std::pair{"SEAT BELT", 0}, {"HIGH AIRSPEED", 1}, {"CONFIG", 2}, {"OVERSPEED", 3}}) {
     ecam_post_message(text, level, 1);
   }
   EXPECT_EQ(column(), "OVERSPEED|CONFIG|HIGH AIRSPEED|SEAT BELT||RAYGG");
   ecam_message_level[1] = 7;  // an unknown level shows as a memo
   EXPECT_EQ(column(), "OVERSPEED|CONFIG|HIGH AIRSPEED|SEAT BELT||RGYGG");
-}
-
-TEST_F(EwdText, TakeOffChecklistTurnsGreenItemByItemAndYieldsToRed) {
+  reset_module_state();  // no message left
   set({{0x340, 40.0}, {0x22E, 0.9}, {0x2E7, 1.0}, {0x149, flap_thresholds[2]}});
   EXPECT_EQ(column(), "TO CHECKLIST|AUTOBRK......RTO|FLAPS........TO|LDG LIGHTS...ON|SIGNS........ON|WCCCC");
   EXPECT_EQ(ecam_phase, 1);
@@ -459,7 +452,7 @@ TEST_F(EwdText, TakeOffChecklistTurnsGreenItemByItemAndYieldsToRed) {
   EXPECT_EQ(master_caution, 1);
 }
 
-TEST_F(EwdText, LandingChecklistFollowsGearFlapsSpoilersAndLights) {
+TEST_F(EwdText, LandingChecklistFollowsGearFlapsSpoilersAndLightsAndStampedMemosExpire) {
   ecam_phase = 2;
   set({{0x3C, 0.0}, {0x266, 2000.0}});
   EXPECT_EQ(column(), "LDG CHECKLIST|GEAR.......DOWN|FLAPS......LDG|SPOILERS...ARMED|LDG LIGHTS.ON|WCCCC");
@@ -468,9 +461,6 @@ TEST_F(EwdText, LandingChecklistFollowsGearFlapsSpoilersAndLights) {
   ecam_phase = 3;  // any other view leaves the column as it was
   host().set_var(0x144, 0.0);
   EXPECT_EQ(column(), "LDG CHECKLIST|GEAR.......DOWN |FLAPS......LDG|SPOILERS...ARMED |LDG LIGHTS.ON |WGGGG");
-}
-
-TEST_F(EwdText, StampedMemosExpireAfterTenSecondsOthersStay) {
   ecam_set_memo("A/P OFF", 0);
   ecam_memo_stamp[0] = 100.0;
   ecam_set_memo("AUTOBK MED", 2);

@@ -46,31 +46,28 @@ class Overhead : public ModuleTest {
 };
 
 TEST_F(Overhead, LightsEachSwitchSendsItsTogglesAndShowsTheSimulatorsLight) {
-  const struct {
-    int x, y;
-    size_t icon;
-    uint32_t token;
-    Events events;
-  } switches[] = {
-      {30, 30, 1, 0xB, {{0x10018, 0}}},    {63, 30, 2, 0x170, {{0x102BF, 0}}},
-      {98, 30, 3, 0x26D, {{0x1034A, 0}}},  {132, 30, 4, 0x26B, {{0x1034B, 0}, {0x10348, 0}}},
-      {25, 70, 5, 0x26E, {{0x10349, 0}}},  {80, 65, 7, 0xE, {{0x100D7, 0}}},
-      {130, 70, 8, 0x171, {{0x102C0, 0}}}, {220, 30, 9, 0xA, {{0x100D6, 0}}},
-  };
-  for (const auto& s : switches) {
+  // Switch pixel, its picture and the simulator's light; the events it sends.
+  for (const auto& [x, y, icon, token, sent] : {std::tuple{30, 30, 1, 0xB, "10018"},
+                                                {63, 30, 2, 0x170, "102BF"},
+                                                {98, 30, 3, 0x26D, "1034A"},
+                                                {132, 30, 4, 0x26B, "1034B 10348"},
+                                                {25, 70, 5, 0x26E, "10349"},
+                                                {80, 65, 7, 0xE, "100D7"},
+                                                {130, 70, 8, 0x171, "102C0"},
+                                                {220, 30, 9, 0xA, "100D6"}}) {
     world().sound.clear_calls();
-    EXPECT_EQ(clicked(lights_g(), s.x, s.y), s.events) << s.icon;
+    EXPECT_EQ(clicks(lights_g(), {{x, y}}), sent);
     EXPECT_EQ(played(), Texts{kClick});
-    EXPECT_EQ(image(s.icon), 0.0) << "the picture is the simulator's light, not the click";
-    host().set_var(s.token, 1.0);
-    EXPECT_EQ(image(s.icon), 1.0) << s.icon;
-    host().set_var(s.token, 0.0);
+    const double before = image(icon);  // the picture is the simulator's light, not the click
+    host().set_var(token, 1.0);
+    EXPECT_EQ(str(before, image(icon)), "0 1") << icon;
+    host().set_var(token, 0.0);
   }
   EXPECT_EQ(image(10), 0.0) << "DOME is a fixed picture";
   EXPECT_FALSE(host().click(lights_g(), 180, 30)) << "the APU section is painted only";
 }
 
-TEST_F(Overhead, LightsLandingLightMemoFollowsTheSimulatorWhoeverSwitches) {
+TEST_F(Overhead, LightsLandingMemoFollowsTheSimulatorAndTheCabinSignsAreModuleFlags) {
   host().set_var(0xE, 1.0);  // switched from the keyboard
   image(6);
   image(6);
@@ -90,9 +87,8 @@ TEST_F(Overhead, LightsLandingLightMemoFollowsTheSimulatorWhoeverSwitches) {
   host().click(lights_g(), 100, 65);
   EXPECT_EQ(image(7), 0.0);
   EXPECT_EQ(memo_lines(), 0);
-}
-
-TEST_F(Overhead, LightsCabinSignsAreModuleFlagsWithTwoSounds) {
+  world().sound.clear_calls();
+  host().clear_events();
   host().click(lights_g(), 220, 70);
   EXPECT_EQ(seat_belt_sign, 1);
   EXPECT_EQ(played(), (Texts{kButton, kSign}));
@@ -108,23 +104,19 @@ TEST_F(Overhead, LightsCabinSignsAreModuleFlagsWithTwoSounds) {
 }
 
 TEST_F(Overhead, PushButtonsSendTheirToggleAndShowTheSimulator) {
-  const struct {
-    const char* gauge;
-    int x, y;
-    size_t icon;
-    uint32_t token, event;
-  } buttons[] = {
+  // Gauge, button, its picture and the simulator's variable, the toggle event.
+  const std::tuple<const char*, int, int, size_t, uint32_t, uint32_t> buttons[] = {
       {"Heat", 11, 24, 1, 0x389, 0x10321},     {"Heat", 69, 24, 2, 0x373, 0x103B4},
       {"Heat", 98, 24, 3, 0x374, 0x103B5},     {"Heat", 134, 24, 4, 0xD, 0x10142},
       {"AC Elec", 203, 25, 1, 0x16C, 0x102C1}, {"AC Elec", 250, 25, 2, 0x16C, 0x102C1},
       {"AC Elec", 110, 93, 3, 0x235, 0x1033B}, {"AC Elec", 352, 93, 4, 0x23F, 0x1033C},
   };
-  for (const auto& b : buttons) {
-    GaugeHeader* g = gauge(b.gauge);
-    expect_click(g, b.x + 8, b.y + 8, {{b.event, 0}});
+  for (const auto& [name, x, y, icon, token, event] : buttons) {
+    GaugeHeader* g = gauge(name);
+    expect_click(g, x + 8, y + 8, {{event, 0}});
     for (double state : {1.0, 0.0}) {
-      cycle(g, {{b.token, state}});
-      EXPECT_EQ(value(g, b.icon), state) << b.gauge << b.x;
+      cycle(g, {{token, state}});
+      EXPECT_EQ(value(g, icon), state) << name << x;
     }
   }
   EXPECT_FALSE(host().click(gauge("Heat"), 190, 30)) << "cabin pressure buttons are pictures";
@@ -137,7 +129,7 @@ TEST_F(Overhead, PushButtonsSendTheirToggleAndShowTheSimulator) {
   }
 }
 
-TEST_F(Overhead, PumpGroupsSetTheSelectorWithTheCentreFollowingTheWings) {
+TEST_F(Overhead, PumpGroupsSetTheSelectorAndTheLightsShowTheSimulatorsSelectorAndLowTanks) {
   GaugeHeader* g = gauge("Fuel Hyd");
   // Start (left, centre, right), group clicked, selector sent, centre after.
   const int cases[][6] = {
@@ -159,10 +151,6 @@ TEST_F(Overhead, PumpGroupsSetTheSelectorWithTheCentreFollowingTheWings) {
           << c[0] << c[1] << c[2] << " group " << c[3] << " button " << button;
     }
   }
-}
-
-TEST_F(Overhead, PumpLightsShowTheSimulatorsSelectorAndLowTanks) {
-  GaugeHeader* g = gauge("Fuel Hyd");
   auto lights = [&](int selector, double left, double centre, double right) {
     cycle(g, {{0x133, selector}, {0x130, left}, {0x131, centre}, {0x12F, right}});
     std::vector<double> out;
@@ -185,35 +173,30 @@ TEST_F(Overhead, PumpLightsShowTheSimulatorsSelectorAndLowTanks) {
 
 TEST_F(Overhead, CrossfeedOpensFromOneWingTankAndClosesBackToIt) {
   GaugeHeader* g = gauge("Fuel Hyd");
-  const struct {
-    int crossfeed, selector;
-    Events events;
-  } cases[] = {
-      {0, 2, {{0x10160, 0}, {0x101AA, 0xE}}}, {0, 3, {{0x10161, 0}, {0x101AA, 0xF}}}, {0, 1, {}},
-      {1, 2, {{0x1015F, 0}, {0x101AA, 2}}},   {1, 3, {{0x1015F, 0}, {0x101AA, 3}}},   {-1, 0xE, {{0x1015F, 0}}}};
-  for (const auto& c : cases) {
-    set_vars({{0x134, c.crossfeed}, {0x133, c.selector}});
-    expect_click(g, 255, 130, c.events);
-    host().cycle(g);
-    EXPECT_EQ(value(g, 7), c.crossfeed != 0 ? 1.0 : 0.0);
+  for (const auto& [crossfeed, selector, sent] : {std::tuple{0, 2, "10160 101AA:E"},
+                                                  {0, 3, "10161 101AA:F"},
+                                                  {0, 1, ""},
+                                                  {1, 2, "1015F 101AA:2"},
+                                                  {1, 3, "1015F 101AA:3"},
+                                                  {-1, 0xE, "1015F"}}) {
+    set_vars({{0x134, crossfeed}, {0x133, selector}});
+    world().sound.clear_calls();
+    EXPECT_EQ(clicks(g, {{255, 130}}), sent);
+    cycle(g);
+    EXPECT_EQ(str(played(kButton), value(g, 7)), str(1, crossfeed != 0)) << "one button sound; the valve's light";
   }
 }
 
 TEST_F(Overhead, AdirsPositionTextsStayWithinTenCharactersAndElac1IsAModuleFlag) {
   GaugeHeader* g = gauge("ADIRS");
-  const struct {
-    double latitude, longitude;
-    const char *lat_text, *lon_text;
-  } cases[] = {{0.0, 0.0, " 0.00000 S", " 0.00000 W"},
-               {45.5, 7.25, "45.50000 N", " 7.25000 E"},
-               {-5.25, -0.5, "-5.25000 S", "-0.50000 W"},
-               {-33.875, 151.2, "-33.8750 S", "151.2000 E"},
-               {-89.999999, -179.9999999, "-90.0000 S", "-180.000 W"}};
-  for (const auto& c : cases) {
-    cycle(g, {{0x47, c.latitude * 40007000.0 / 360.0}, {0x48, c.longitude * 281474976710656.0 / 360.0}});
-    EXPECT_EQ(text(g, 1) + "|" + text(g, 2), std::string(c.lat_text) + "|" + c.lon_text);
-    EXPECT_NEAR(value(g, 1), c.latitude, 1e-9);
-    EXPECT_NEAR(value(g, 2), c.longitude, 1e-9);
+  for (const auto& [latitude, longitude, shown] : {std::tuple{0.0, 0.0, " 0.00000 S| 0.00000 W"},
+                                                   {45.5, 7.25, "45.50000 N| 7.25000 E"},
+                                                   {-5.25, -0.5, "-5.25000 S|-0.50000 W"},
+                                                   {-33.875, 151.2, "-33.8750 S|151.2000 E"},
+                                                   {-89.999999, -179.9999999, "-90.0000 S|-180.000 W"}}) {
+    cycle(g, {{0x47, latitude * 40007000.0 / 360.0}, {0x48, longitude * 281474976710656.0 / 360.0}});
+    EXPECT_EQ(text(g, 1) + "|" + text(g, 2), shown);
+    EXPECT_EQ(str(value(g, 1), value(g, 2)), str(latitude, longitude));
   }
   for (double hostile : {kNaN, std::numeric_limits<double>::infinity(), -1e300}) {
     cycle(g, {{0x47, hostile}});

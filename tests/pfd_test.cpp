@@ -116,7 +116,7 @@ TEST_F(Pfd, RadioHeightDecisionHeightAndTheFlightControlSymbol) {
 
 // ---------------------------------------------------------------- speed scale
 
-TEST_F(Pfd, SpeedTapeClampsAt30And600AndMachDropsItsLeadingDigit) {
+TEST_F(Pfd, SpeedTapeClampsAt30And600MachDropsItsLeadingDigitAndLimitStripsFollowFlapsAndAltitude) {
   const std::pair<double, double> cases[] = {
       {29.0, 30.0},   {-5.0, 30.0},   {30.0, 30.0},     {250.7, 250.0},
       {600.0, 600.0}, {650.0, 600.0}, {70000.0, 600.0}, {65536.0 + 100.0, 100.0}};
@@ -128,9 +128,6 @@ TEST_F(Pfd, SpeedTapeClampsAt30And600AndMachDropsItsLeadingDigit) {
   EXPECT_EQ(str(text(8), value(8)), ".78 0.78");
   cycle({{0x40, 12.5 / 3.2 * 65536.0}});
   EXPECT_EQ(text(8), "2.5");
-}
-
-TEST_F(Pfd, LimitStripsTakeTheirReferenceFromFlapsAndAltitude) {
   for (int i = 1; i <= 5; ++i) {
     flap_thresholds[i] = i * 1000.0;
   }
@@ -162,7 +159,7 @@ TEST_F(Pfd, LimitStripsTakeTheirReferenceFromFlapsAndAltitude) {
   EXPECT_EQ(shown(41, 42), "oo");
 }
 
-TEST_F(Pfd, TargetSpeedSymbolOrNumberInTheModesColour) {
+TEST_F(Pfd, TargetSpeedSymbolOrNumberInTheModesColourAndTrendArrowsSampleEveryHalfSecond) {
   cycle({{0x3D, 100.0}, {0x74, 110.0}, {0x73, 1}}, 2);  // the number uses the flag the symbols left a cycle before
   EXPECT_EQ(shown(39, 40) + shown(9, 9), "o--");
   EXPECT_NEAR(value(39, 1), 53.07, 1e-9);
@@ -172,9 +169,6 @@ TEST_F(Pfd, TargetSpeedSymbolOrNumberInTheModesColour) {
   EXPECT_EQ(str(shown(39, 40) + shown(9, 9), text(9), colour(9)), str("-oo", "195", kMagenta));
   cycle({{0x74, 99999.0}}, 2);  // the managed format would write a character too many
   EXPECT_EQ(text(9), "999");
-}
-
-TEST_F(Pfd, TrendArrowsSampleEveryHalfSecond) {
   auto at = [&](double clock, double ias) { cycle({{0x25C, clock}, {0x3D, ias}}); };
   at(10.0, 100.0);  // first sample from rest: a large climb of speed
   EXPECT_EQ(value(47, 1), 43.07);
@@ -200,7 +194,7 @@ TEST_F(Pfd, TrendArrowsSampleEveryHalfSecond) {
 
 // ---------------------------------------------------------------- altitude, vertical speed, barometric box
 
-TEST_F(Pfd, AltitudeTapeStopsAt42900WhileDrumAndReadoutFollow) {
+TEST_F(Pfd, AltitudeTapeStopsAt42900WhileDrumAndReadoutFollowAndTargetAltitudeSymbolOrNumber) {
   // Altitude, then tape, drum and readout.
   for (const auto& [feet, shown_values] :
        {std::pair{43050.0, "42900 50 430"}, {42900.0, "42900 0 429"}, {-250.0, "-250 -50 -02"}}) {
@@ -211,9 +205,6 @@ TEST_F(Pfd, AltitudeTapeStopsAt42900WhileDrumAndReadoutFollow) {
   const double ground = 100.0 * 3.2808 + 11.0;
   EXPECT_NEAR(value(57, 1), 546.0 - (500.0 - ground), 1e-9);
   EXPECT_NEAR(record_double(sim_vars[SV_2]), ground, 1e-9) << "feet written back into the record";
-}
-
-TEST_F(Pfd, TargetAltitudeSymbolOrNumber) {
   cycle({{0x4A, 5000.0}, {0x6C, 1}, {0x6D, 5545.0}}, 2);
   EXPECT_EQ(str(shown(55, 56) + shown(10, 10), value(55, 1)), "o-- 1091");
   for (double target : {5546.0, 4454.0}) {  // the window's two edges count as off
@@ -227,7 +218,7 @@ TEST_F(Pfd, TargetAltitudeSymbolOrNumber) {
   EXPECT_EQ(text(10), "99999");
 }
 
-TEST_F(Pfd, VerticalSpeedDigitsChangeBandAt980) {
+TEST_F(Pfd, VerticalSpeedDigitsChangeBandAt980AndTheBarometricBoxFollowsTheBaroGauge) {
   // Elements 27-32 are the climbing digits 1-6, 33-38 the descending ones.
   const std::tuple<double, int, const char*> cases[] = {
       {0.0, 0, "            "},      {980.0, -1, "            "},   {980.0, +1, "1           "},
@@ -249,9 +240,6 @@ TEST_F(Pfd, VerticalSpeedDigitsChangeBandAt980) {
   EXPECT_EQ(value(24), 6000.0);
   cycle({{0x41, vs_token(-1500.0, -1)}});
   EXPECT_NEAR(value(24), -1500.0, 1e-9);
-}
-
-TEST_F(Pfd, BarometricBoxFollowsTheBaroGaugesUnitAndStd) {
   cycle({{0x4B, 1013.0}, {0x4C, 29.92}});
   EXPECT_EQ(shown(3, 5), "-oo");
   EXPECT_EQ(text(4) + "|" + text(5), "QNH|1013.0");
@@ -266,7 +254,7 @@ TEST_F(Pfd, BarometricBoxFollowsTheBaroGaugesUnitAndStd) {
 
 // ---------------------------------------------------------------- heading scale
 
-TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorth) {
+TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorthAndTheTrackNeedsSpeedAndAir) {
   const double rows[][3] = {// heading, selected heading, bug position
                             {350.0, 10.0, 4.25},
                             {24.25, 335.75, 72.75},  // both wrap limits are inclusive
@@ -281,9 +269,6 @@ TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorth) {
   EXPECT_EQ(record_double(sim_vars[SV_6B]), -10.0) << "wrapped value written back";
   cycle({{0x6A, 0}, {0x51, 100.0}, {0x6B, 110.0}, {0x2D, 95.0}});
   EXPECT_EQ(str(shown(51, 51), value(52, 0), value(50, 0), value(48, 0)), "- 14.25 29.25 100");
-}
-
-TEST_F(Pfd, TrackSymbolNeedsSpeedAndAir) {
   cycle({{0x227, 79.9}, {0x228, 10.0}});
   EXPECT_TRUE(hidden(49));
   cycle({{0x227, 80.0}, {0x228, 80.0 / std::sqrt(3.0)}});
@@ -295,7 +280,7 @@ TEST_F(Pfd, TrackSymbolNeedsSpeedAndAir) {
 
 // ---------------------------------------------------------------- flight mode annunciator
 
-TEST_F(Pfd, ThrustColumnByModeAndEngines) {
+TEST_F(Pfd, ModeAnnunciatorByModesEnginesTokensAndTheTunedApproach) {
   auto column = [&] {
     cycle();
     return text(23) + "|" + text(22) + "|" + shown(21, 21);
@@ -311,9 +296,6 @@ TEST_F(Pfd, ThrustColumnByModeAndEngines) {
   EXPECT_EQ(str(colour(23), colour(22)), str(kGreen, kWhite)) << "line 2 keeps its last colour";
   set_vars({{0x73, 1}, {0x75, 0}});
   EXPECT_EQ(column(), "SPEED|    |-");
-}
-
-TEST_F(Pfd, ModeAnnunciationsFollowTheirTokens) {
   auto line = [&] {
     cycle();
     std::string s;
@@ -336,11 +318,8 @@ TEST_F(Pfd, ModeAnnunciationsFollowTheirTokens) {
   EXPECT_EQ(line(), "ALT|G/S|LOC|AP1|A/THR|HDG| LS |CAT 2|");
   cycle({{0x354, 0}});
   EXPECT_EQ(text(18), "");
-}
-
-TEST_F(Pfd, ApproachFrequencyAndIdentifierWhileAnApproachIsTuned) {
-  host().set_text_var(0x35D, "ILS27R");
-  cycle({{0x18, 0x1095}});
+  host().set_text_var(0x35D, "ILS27R");  // the approach's identifier and frequency only while one is tuned
+  cycle({{0x18, 0x1095}, {0x35A, 0}});
   EXPECT_EQ(text(7) + text(6), "");
   cycle({{0x35A, 1}});
   EXPECT_EQ(text(7) + "|" + text(6), "ILS27R|110.95");

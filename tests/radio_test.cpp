@@ -1,7 +1,6 @@
-// The radio group through the test host, with a simulator stand-in that tunes
-// COM and NAV in 25 or 50 kHz steps keeping two decimals in BCD, takes the
-// ADF's complete frequency, the transponder code and the audio selections:
-// "Radio", "XPNDR" (code entry and IDENT) and "Audio".
+// The radio group through the test host, with a simulator stand-in that
+// takes the ADF's complete frequency, the transponder code and the audio
+// selections: "Radio", "XPNDR" (code entry and IDENT) and "Audio".
 #include "gauges/radio/radio.h"
 
 #include <algorithm>
@@ -15,20 +14,7 @@
 namespace corvane::test {
 namespace {
 
-uint32_t to_bcd(int n) { return ((n / 1000 % 10) << 12) | ((n / 100 % 10) << 8) | ((n / 10 % 10) << 4) | (n % 10); }
-int from_bcd(uint32_t b) { return ((b >> 12) & 15) * 1000 + ((b >> 8) & 15) * 100 + ((b >> 4) & 15) * 10 + (b & 15); }
-
-struct SimReceiver {
-  uint32_t active, standby, events[5];  // outer -, outer +, inner -, inner +, swap
-  int low_mhz, high_mhz, step_khz;
-};
-const SimReceiver kReceivers[] = {
-    {0x17, 0x269, {0x10064, 0x10065, 0x10066, 0x10067, 0x10344}, 118, 136, 25},
-    {0x366, 0x367, {0x10384, 0x10385, 0x10386, 0x10388, 0x1038C}, 118, 136, 25},
-    {0x18, 0x368, {0x10068, 0x10069, 0x1006A, 0x1006B, 0x10390}, 108, 117, 50},
-    {0x1B, 0x369, {0x1006C, 0x1006D, 0x1006E, 0x1006F, 0x10394}, 108, 117, 50},
-};
-
+// What the simulator does with the ADF's complete frequency, the transponder code and the audio selections.
 void simulator(testhost::TestHost& h, const testhost::KeyEvent& e) {
   if (e.id == 0x1024A || e.id == 0x1024B) {
     h.set_var(0x10, e.value >> 4);
@@ -40,24 +26,6 @@ void simulator(testhost::TestHost& h, const testhost::KeyEvent& e) {
     h.set_var(0x36B, e.id == 0x103A0 ? 1 : 0);
   } else if (e.id == 0x103A2) {
     h.set_var(0x36C, e.value);
-  }
-  for (const SimReceiver& r : kReceivers) {
-    const auto bcd = static_cast<uint32_t>(h.var(r.standby));
-    const int khz = 100000 + from_bcd(bcd) * 10 + ((bcd & 15) == 2 || (bcd & 15) == 7 ? 5 : 0);
-    int mhz = khz / 1000, fraction = khz % 1000;
-    const int span = r.high_mhz - r.low_mhz + 1;
-    if (e.id == r.events[0] || e.id == r.events[1]) {
-      mhz = r.low_mhz + (mhz - r.low_mhz + span + (e.id == r.events[1] ? 1 : -1)) % span;
-    } else if (e.id == r.events[2] || e.id == r.events[3]) {
-      fraction = (fraction + 1000 + (e.id == r.events[3] ? r.step_khz : -r.step_khz)) % 1000;
-    } else if (e.id == r.events[4]) {
-      h.set_var(r.standby, h.var(r.active));
-      h.set_var(r.active, bcd);
-      return;
-    } else {
-      continue;
-    }
-    h.set_var(r.standby, to_bcd((mhz * 1000 + fraction) / 10 % 10000));
   }
 }
 
@@ -100,20 +68,18 @@ class Radio : public Radios {
 };
 
 TEST_F(Radio, EachReceiverIsTunedThroughItsOwnEventsAndShownOnTheTwentyFiveKilohertzGrid) {
-  // Start: outer +1 MHz, inner +1 step, then -2 steps wrapping within the MHz.
-  const std::pair<uint32_t, std::string> tunings[4] = {
-      {0x1800, "119.975"}, {0x3000, "131.975"}, {0x1000, "111.950"}, {0x1795, "108.900"}};
+  // Per mode: the active and standby tokens; the outer -, outer +, inner -, inner + and transfer events.
+  const std::tuple<uint32_t, uint32_t, const char*> receivers[4] = {{0x17, 0x269, "10064|10065|10066|10067|10344"},
+                                                                    {0x366, 0x367, "10384|10385|10386|10388|1038C"},
+                                                                    {0x18, 0x368, "10068|10069|1006A|1006B|10390"},
+                                                                    {0x1B, 0x369, "1006C|1006D|1006E|1006F|10394"}};
   for (int mode = 0; mode < 4; ++mode) {
+    const auto& [active, standby, sent] = receivers[mode];
     select(mode);
-    set_vars({{kReceivers[mode].standby, tunings[mode].first}, {kReceivers[mode].active, 0x2180}});
+    set_vars({{active, 0x2180}, {standby, 0x1795}});
     world().sound.clear_calls();
-    for (const auto* area : {&kOuterUp, &kInnerUp, &kInnerDown, &kInnerDown}) {
-      click(*area);
-    }
-    EXPECT_EQ(played(), Texts(4, kButton));
-    EXPECT_EQ(windows(), "121.800 " + tunings[mode].second) << mode;
-    click(kTransfer);
-    EXPECT_EQ(windows(), tunings[mode].second + " 121.800") << mode;
+    EXPECT_EQ(clicks(g_, {{151, 39}, {171, 39}, {151, 52}, {171, 52}, {98, 10}}), sent) << mode;
+    EXPECT_EQ(str(windows(), played(kButton)), "121.800 117.950 5") << mode;
   }
   // The third decimal: x2 and x7 are the quarter channels, anything else ends in 0.
   select(0);
@@ -230,7 +196,7 @@ TEST_F(Xpndr, ClearedEntryShowsTheDigitsThenSendsTheCodeWithTheFourth) {
   EXPECT_EQ(host().events().back(), (testhost::KeyEvent{0x100B3, 0x1770}));
 }
 
-TEST_F(Xpndr, OffHidesTheDisplayAndTheKeysOnlySound) {
+TEST_F(Xpndr, OffHidesTheDisplayAndIdentLastsEighteenEvaluationsInXpdrOnly) {
   EXPECT_EQ(shown(1), "");
   EXPECT_TRUE(is_hidden(el(g_, 1)));
   press("C1234I");
@@ -249,9 +215,6 @@ TEST_F(Xpndr, OffHidesTheDisplayAndTheKeysOnlySound) {
   EXPECT_EQ(xpndr_mode, 0U);
   EXPECT_EQ(played(), Texts(3, kClick));
   EXPECT_TRUE(host().events().empty());
-}
-
-TEST_F(Xpndr, IdentLastsEighteenEvaluationsInXpdrOnlyAndLightsWithoutPanelLights) {
   press(">I");
   EXPECT_EQ(ident(1), "0") << "STBY has no IDENT";
   press(">I");
@@ -302,7 +265,7 @@ TEST_F(Audio, ComKnobsAlwaysLeaveOneComSelected) {
   EXPECT_EQ(played().size(), 7U);
 }
 
-TEST_F(Audio, ReceiverKnobsToggleAndLightWithoutForcingARedraw) {
+TEST_F(Audio, ReceiverKnobsToggleVoiceAndResetSendTheirSequencesAndLightForSeventeenEvaluations) {
   for (const auto& [x, event] : {std::pair{79, 0x10132U}, {109, 0x10133U}, {139, 0x10136U}, {169, 0x103ADU}}) {
     EXPECT_EQ(click({x, 81}), (Events{{event, 0}}));
   }
@@ -317,9 +280,6 @@ TEST_F(Audio, ReceiverKnobsToggleAndLightWithoutForcingARedraw) {
   for (size_t i = 0; i <= 8; ++i) {
     EXPECT_EQ(el(g_, i)->image_flags & (kFlagBright | kFlagOnScreen), kFlagBright | (i != 0 ? kFlagOnScreen : 0)) << i;
   }
-}
-
-TEST_F(Audio, VoiceAndResetSendTheirSequencesAndLightForSeventeenEvaluations) {
   const Events tail = {{0x10128, 0}, {0x10129, 0}, {0x1012C, 0}};
   auto with_tail = [&](Events head, testhost::KeyEvent last) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -329,7 +289,8 @@ TEST_F(Audio, VoiceAndResetSendTheirSequencesAndLightForSeventeenEvaluations) {
   EXPECT_EQ(click({60, 51}), with_tail({{0x103A2, 1}}, {0x103AE, 0}));
   EXPECT_EQ(click({89, 51}), with_tail({{0x1039F, 0}, {0x103A2, 0}}, {0x103AE, 1}));
   EXPECT_EQ(click({89, 51}), with_tail({{0x1039F, 0}}, {0x103AE, 1}));
-  // VOICE pressed once, RESET pressed again after 10 evaluations.
+  // VOICE pressed once, RESET pressed again after 10 evaluations; the panel lights off.
+  panel_lights_on = 0;
   click({60, 51});
   std::string voice, reset;
   for (int i = 0; i < 30; ++i) {

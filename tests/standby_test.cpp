@@ -185,7 +185,7 @@ TEST_F(Standby, AltimeterKnobAndLargeOffsetsResynchroniseWithinTheirDigits) {
   EXPECT_EQ(shown(alt, 3), "99999");
 }
 
-TEST_F(Standby, DdrmiKnobsSwitchEachPointerBetweenItsVorAndTheAdfAndDmeShowsTenths) {
+TEST_F(Standby, DdrmiPointersAndDmeAndTheClocksChronometerAndWindowModes) {
   GaugeHeader* g = gauge("DDRMI");
   set_vars({{0x226, 30.0}, {0x3B, 200.0}, {0x27, 275.0}, {0x51, 123.0}, {0x23, 5.0}});
   // Pointer 1 (9), pointer 2 (8), left knob (5), right knob (4), card (6).
@@ -208,10 +208,7 @@ TEST_F(Standby, DdrmiKnobsSwitchEachPointerBetweenItsVorAndTheAdfAndDmeShowsTent
     host().set_var(0x1F, distance);
     EXPECT_EQ(shown(g, 3) + "|" + text(g, 2), std::string(dme) + "|  5.0") << distance;
   }
-}
-
-TEST_F(Standby, ClockChronometerCyclesResetRunningStoppedAndTheWindowHasTwoModes) {
-  GaugeHeader* g = gauge("Clock");
+  g = gauge("Clock");
   set_vars({{0x3, 14.0}, {0x4, 5.0}});
   auto hand_at = [&](double seconds) {
     cycle(g, {{0x25C, seconds}});
@@ -230,7 +227,7 @@ TEST_F(Standby, ClockChronometerCyclesResetRunningStoppedAndTheWindowHasTwoModes
   host().set_var(0x25C, 2000.0);
   click(g, {5, 5});
   EXPECT_EQ(hand_at(2007.0), 7.0) << "a new start, no resume";
-  EXPECT_EQ(played(), Texts(4, kButton));
+  EXPECT_EQ(played(kButton), 4U);
 
   host().clear_events();
   for (int x : {5, 15, 60, 5, 15}) {
