@@ -41,7 +41,7 @@ class Warnings : public ModuleTest {
   GaugeHeader* warnings_ = nullptr;
 };
 
-TEST_F(Warnings, WarningFlashesWithTheChargeEvery18RefreshesAndAnAcknowledgementHoldsItFor361) {
+TEST_F(Warnings, MasterWarnFlashesAndHoldsWhenAcknowledgedMasterCautChimesOnceAndTheStallThreshold) {
   EXPECT_EQ(refresh(3), "www");
   master_warning = 1;
   // Sound at refreshes 1, 19 and 37; the count wraps on the lit 18th.
@@ -61,9 +61,7 @@ TEST_F(Warnings, WarningFlashesWithTheChargeEvery18RefreshesAndAnAcknowledgement
   master_warning = 0;
   refresh(1);
   EXPECT_EQ(master_warning_ack, 0) << "a cleared warning clears its acknowledgement";
-}
-
-TEST_F(Warnings, CautionChimesOncePerCautionAndTheStallThresholdIsReadAtInstall) {
+  world().sound.clear_calls();
   std::string shown;
   for (int caution : {1, 1, 1, 0, 1}) {
     master_caution = caution;
@@ -189,7 +187,7 @@ Texts lines() {
   return out;
 }
 
-TEST_F(ModuleTest, EcamMessagesStaySortedByLevelAndAFullListDropsTheLowestOrTheNewcomer) {
+TEST_F(ModuleTest, EcamMessagesStaySortedAndBoundedAndMemoSlotsHoldTenCharacters) {
   for (const auto& [text, level] : {std::pair{"SEAT BELTS", 0},
                                     {"CONFIG", 2},
                                     {"HIGH AIRSPEED", 1},
@@ -218,9 +216,6 @@ TEST_F(ModuleTest, EcamMessagesStaySortedByLevelAndAFullListDropsTheLowestOrTheN
   EXPECT_EQ(lines()[1], "A VERY LONG MESSA/3");
   ecam_post_message("A VERY LONG MESSAGE TEXT", 3, 0);
   EXPECT_EQ(lines()[1], "MEMO 0/0");
-}
-
-TEST_F(ModuleTest, EcamMemoSlotsHoldTenCharacters) {
   ecam_set_memo("A/P OFF", 0);
   ecam_set_memo("SPEED BRK AND MORE", 3);
   ecam_set_memo("IGNORED", 5);

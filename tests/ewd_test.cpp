@@ -154,7 +154,7 @@ TEST_F(EwdLogic, FuelEngineStallGearAndFailureInterplays) {
   EXPECT_EQ(str(elec_failure_alert, vacuum_alert), "0 0");
 }
 
-TEST_F(EwdLogic, ConfigPostsAtOnceAndCautionsFromOneSecondOn) {
+TEST_F(EwdLogic, ConfigViewAndFlapSequencer) {
   pass({{0x149, flap_thresholds[1] + 1.0}, {0x3D, 230.0}, {0x25C, 100.0}});
   EXPECT_FALSE(posted("CONFIG")) << "230 kt exactly is allowed";
   host().set_var(0x3D, 230.1);
@@ -182,10 +182,8 @@ TEST_F(EwdLogic, ConfigPostsAtOnceAndCautionsFromOneSecondOn) {
     pass({{0x149, flaps}, {0x30F, trim}});
     EXPECT_EQ(str(takeoff_flag, posted("CONFIG")), str(1, bad)) << flaps << " " << trim;
   }
-}
-
-TEST_F(EwdLogic, ViewFollowsTakeOffApproachGoAroundAndLanding) {
   std::string phases;
+  ecam_phase = 0;
   for (const Vars& step :
        std::vector<Vars>{{{0x340, 30.86}, {0x22E, 0.9}},                  // 60 kt exactly: not yet
                          {{0x340, 30.87}, {0x22E, 0.84}, {0x238, 0.85}},  // take-off roll
@@ -209,9 +207,6 @@ TEST_F(EwdLogic, ViewFollowsTakeOffApproachGoAroundAndLanding) {
   ASSERT_EQ(ecam_phase, 2);
   install();
   EXPECT_EQ(ecam_phase, 0) << "install starts from the message view";
-}
-
-TEST_F(EwdLogic, FlapSequencerCommandsTheSimulatorsFlapsWithTheSixPositionTable) {
   using Ids = std::vector<uint32_t>;
   // Slow: the first step goes to the second position, back up from there. Fast: the second
   // position is held back in every pass; retraction needs less than 210 kt.
@@ -333,7 +328,7 @@ TEST_F(EwdTest, EnginesShowReadoutsAndNeedlesFromOnePercentN1AndFuelFlowAndFuelO
   }
 }
 
-TEST_F(EwdTest, DetentsSetTextThrustLimitAndTheSharedDetentAndIdleBlinks) {
+TEST_F(EwdTest, DetentsThrustLimitAndIdleBlinksAndDrawReadsFsuipc) {
   install();
   host().set_var(0x270, 60.0);
   // Levers, then detent, shared detent and limit.
@@ -363,9 +358,6 @@ TEST_F(EwdTest, DetentsSetTextThrustLimitAndTheSharedDetentAndIdleBlinks) {
   cycle({{0x22E, 0.0}, {0x25C, 20.0}});
   cycle({{0x25C, 20.3}});
   EXPECT_EQ(text(7), "");
-}
-
-TEST_F(EwdTest, DrawReadsFsuipcAndScalesTheThrottleAxis) {
   install();
   const int16_t roll = -300;
   const int32_t weight = 123456;
@@ -427,7 +419,7 @@ class EwdText : public EwdTest {
   }
 };
 
-TEST_F(EwdText, MessagesColouredByLevelAndTheTakeOffChecklistTurnsGreenItemByItemAndYieldsToRed) {
+TEST_F(EwdText, MessagesChecklistsAndMemos) {
   for (const auto& [text, level] : {std::pair{"SEAT BELT", 0}, {"HIGH AIRSPEED", 1}, {"CONFIG", 2}, {"OVERSPEED", 3}}) {
     ecam_post_message(text, level, 1);
   }
@@ -450,11 +442,8 @@ TEST_F(EwdText, MessagesColouredByLevelAndTheTakeOffChecklistTurnsGreenItemByIte
   set({{0x377, 0.0}, {0x15D, 100.0}});  // a caution alone leaves the checklist
   EXPECT_EQ(column().substr(0, 13), "TO CHECKLIST|");
   EXPECT_EQ(master_caution, 1);
-}
-
-TEST_F(EwdText, LandingChecklistFollowsGearFlapsSpoilersAndLightsAndStampedMemosExpire) {
   ecam_phase = 2;
-  set({{0x3C, 0.0}, {0x266, 2000.0}});
+  set({{0x3C, 0.0}, {0x266, 2000.0}, {0x149, 0.0}, {0xE, 0.0}});
   EXPECT_EQ(column(), "LDG CHECKLIST|GEAR.......DOWN|FLAPS......LDG|SPOILERS...ARMED|LDG LIGHTS.ON|WCCCC");
   set({{0x14C, 16383}, {0x14D, 16383}, {0x14E, 16383}, {0x149, flap_thresholds[4]}, {0x144, 1}, {0xE, 1}});
   EXPECT_EQ(column(), "LDG CHECKLIST|GEAR.......DOWN |FLAPS......LDG|SPOILERS...ARMED |LDG LIGHTS.ON |WGGGG");

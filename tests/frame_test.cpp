@@ -150,7 +150,7 @@ class Sounds : public ModuleTest {
   }
 };
 
-TEST_F(Sounds, LoadedInTableOrderAtTheAutopilotsInstallAndReleasedAtItsKill) {
+TEST_F(Sounds, LoadedAtTheAutopilotsInstallReleasedAtItsKillAndReloadedOnceAfterAFailedPlay) {
   play_sound(SOUND_CLICK);
   EXPECT_EQ(kinds(), "") << "silent before the autopilot panel's install";
   GaugeHeader* ap = gauge("Autopilot2");
@@ -171,9 +171,6 @@ TEST_F(Sounds, LoadedInTableOrderAtTheAutopilotsInstallAndReleasedAtItsKill) {
   play_sound(SOUND_SIGN);
   EXPECT_EQ(played(), Texts{kSign});
   EXPECT_EQ(kinds(), "pLP") << "a later play reloads";
-}
-
-TEST_F(Sounds, AFailedPlayReloadsOnceAndAFailedLoadSilencesTheSlot) {
   world().sound.failing_loads.insert(kClicker);
   load_sounds();
   world().sound.failing_plays = 1;
@@ -247,7 +244,7 @@ TEST_F(Fsuipc, OpenChecksVersionsSendsItsOwnVersionOnceAndFailuresLeaveTheLinkCl
   }
 }
 
-TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndCopiedToTheirDestinations) {
+TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndTheQueueStopsFourBytesShortOfCapacity) {
   const int16_t axis = -1234;
   world().fsuipc.poke(0x332E, &axis, 2);
   ASSERT_EQ(open(), 1);
@@ -270,10 +267,8 @@ TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndCopiedToTheirDestinations) {
   ipc_close();
   EXPECT_EQ(ipc_read(0x332E, 2, &got, &result_) + ipc_write(0x332E, 2, &got, &result_) + ipc_process(&result_), 0);
   EXPECT_EQ(result_, FSUIPC_ERR_NOTOPEN);
-}
-
-TEST_F(Fsuipc, TheQueueStopsFourBytesShortOfCapacityWhichIsCapped) {
   uint8_t sink[64] = {};
+  world().fsuipc.failing = false;
   ASSERT_EQ(open(0, 64), 1);
   ASSERT_EQ(ipc_read(0x100, 44, sink, &result_), 1) << "16 + 44 = 60 bytes: exactly capacity - 4";
   uint8_t* before = ipc_next;

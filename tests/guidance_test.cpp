@@ -72,7 +72,7 @@ constexpr std::pair<int, int> kAp{160, 60}, kAthr{180, 80}, kLoc{80, 80}, kAppr{
     kHdgLeft{70, 45}, kHdgPush{85, 55}, kSpdMach{5, 40}, kSpdRight{45, 45}, kSpdLeft{20, 45}, kSpdPush{30, 55},
     kAltPush{258, 50}, kAltLeft{245, 50}, kAltRight{275, 50}, kStep100{245, 33}, kStep1000{272, 33};
 
-TEST_F(Guidance, AutopilotWindowsFormatTheirValuesAsThePushesChoose) {
+TEST_F(Guidance, AutopilotWindowsFormatTheirValuesAndTheDisconnectMemos) {
   set_vars({{0x6D, 5000.0}, {0x6B, 5.9}, {0x2D, 270.0}, {0x74, 249.9}, {0x76, 0.78}});
   for (const auto& [vs, shown] :
        {std::pair{1500.0, "+1500"}, {-700.0, "-0700"}, {-0.9, "+0000"}, {50.0, "+0050"}, {-1e300, "-2147"}}) {
@@ -87,9 +87,6 @@ TEST_F(Guidance, AutopilotWindowsFormatTheirValuesAsThePushesChoose) {
     EXPECT_EQ(text(ap_, kHeadingWindow) + text(ap_, kSpeedWindow), shown) << mach;
   }
   EXPECT_EQ(lit(ap_, {kHeadingLegend, kSpeedLegend}), "11");
-}
-
-TEST_F(Guidance, AutopilotOffMemoOnlyAfterItWasSeenEngagedInTheAirAutothrustAlways) {
   auto memos = [] { return std::string(ecam_memo_slots[0]) + "|" + ecam_memo_slots[1]; };
   at(500.0, {{0x3C, 1.0}, {0x67, 1.0}, {0x7B, 1.0}});
   EXPECT_EQ(lit(ap_, {kApLight, kAthrLight}), "11");
@@ -279,7 +276,7 @@ TEST_F(Fcu, InstallPublishesTheStartTextsAndTheKnobsStopSilentlyAtTheirEnds) {
   EXPECT_EQ(played(), Texts(11, kClick));
 }
 
-TEST_F(Fcu, ItemButtonsToggleTheirBitAndReturnZero) {
+TEST_F(Fcu, ItemButtonsToggleTheirBitAndTheOtherSidesWritesMoveTheKnobs) {
   host().install(fcu_);
   put(2, "Item=0x01");
   host().cycle(fcu_);
@@ -296,9 +293,6 @@ TEST_F(Fcu, ItemButtonsToggleTheirBitAndReturnZero) {
     returns += std::to_string(a->handler(0, 0));
   }
   EXPECT_EQ(returns, "111100000") << "knobs, then the item buttons";
-}
-
-TEST_F(Fcu, TheOtherSidesWritesMoveTheKnobsAtTheNextUpdate) {
   install_and_cycle();
   // Mode, map mode and range fields written; the knob positions after the next update.
   const std::tuple<const char*, const char*, const char*, uint32_t, uint32_t> writes[] = {
@@ -387,7 +381,7 @@ class Fd : public Guidance {
   GaugeHeader* fd_ = nullptr;
 };
 
-TEST_F(Fd, ButtonsExcludeEachOtherAndTheModeGoesBothWaysThroughTheBlock) {
+TEST_F(Fd, ButtonsExcludeEachOtherTheModeGoesBothWaysThroughTheBlockAndSurvivesAKill) {
   std::memset(block_ + 10, 0x77, 10);
   host().install(fd_);
   EXPECT_EQ(field(0), padded("FDMode=0"));
@@ -422,9 +416,6 @@ TEST_F(Fd, ButtonsExcludeEachOtherAndTheModeGoesBothWaysThroughTheBlock) {
   std::memset(block_, 'z', 20);
   host().update(fd_);
   EXPECT_EQ(fd_mode, 0);
-}
-
-TEST_F(Fd, KillClosesTheBlockAndTheModeSurvivesANewInstallOrNoBlock) {
   host().install(fd_);
   press(kLs);
   host().kill(fd_);

@@ -66,7 +66,7 @@ class Pfd : public ModuleTest {
   GaugeHeader* pfd_ = nullptr;
 };
 
-TEST_F(Pfd, SelfTestSpinsThenHoldsUntilThreeSecondsOfClockHavePassed) {
+TEST_F(Pfd, SelfTestSpinsThenHoldsForThreeSecondsAndTheDirectorBarsFollowTheMode) {
   pfd_attitude_valid = 0;
   cycle({{0x25C, 100.0}, {0x4E, 5.0}, {0x50, 12.0}});
   EXPECT_EQ(value(69), 7.0);
@@ -78,11 +78,6 @@ TEST_F(Pfd, SelfTestSpinsThenHoldsUntilThreeSecondsOfClockHavePassed) {
   EXPECT_EQ(str(value(69), value(59, 0) + value(68)), str(371.0, 0.0)) << "sphere and scale still while spinning";
   cycle({{0x25C, 103.0}}, 2);
   EXPECT_EQ(str(pfd_attitude_valid, hidden(69), value(59, 0), value(59, 1), value(68)), "1 1 5 12 12");
-}
-
-// ---------------------------------------------------------------- attitude and guidance
-
-TEST_F(Pfd, DirectorBarsFollowTheModeAndTheApproachConditions) {
   set_vars({{0x31A, 1.5}, {0x319, -2.0}, {0x351, 0.25}, {0x352, -0.5}});
   // Director mode, approach, vertical and lateral conditions, then bars 62 to 67 shown and one bar's value.
   const std::tuple<int, double, double, double, const char*, int, int, double> rows[] = {
@@ -113,8 +108,6 @@ TEST_F(Pfd, RadioHeightDecisionHeightAndTheFlightControlSymbol) {
   cycle();
   EXPECT_EQ(shown(60, 60), "-") << "the flight control symbol follows ELAC 1";
 }
-
-// ---------------------------------------------------------------- speed scale
 
 TEST_F(Pfd, SpeedTapeClampsAt30And600MachDropsItsLeadingDigitAndLimitStripsFollowFlapsAndAltitude) {
   const std::pair<double, double> cases[] = {
@@ -192,8 +185,6 @@ TEST_F(Pfd, TargetSpeedSymbolOrNumberInTheModesColourAndTrendArrowsSampleEveryHa
   EXPECT_EQ(value(46, 1), 0.0);
 }
 
-// ---------------------------------------------------------------- altitude, vertical speed, barometric box
-
 TEST_F(Pfd, AltitudeTapeStopsAt42900WhileDrumAndReadoutFollowAndTargetAltitudeSymbolOrNumber) {
   // Altitude, then tape, drum and readout.
   for (const auto& [feet, shown_values] :
@@ -252,8 +243,6 @@ TEST_F(Pfd, VerticalSpeedDigitsChangeBandAt980AndTheBarometricBoxFollowsTheBaroG
   EXPECT_EQ(shown(3, 5), "o--");
 }
 
-// ---------------------------------------------------------------- heading scale
-
 TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorthAndTheTrackNeedsSpeedAndAir) {
   const double rows[][3] = {// heading, selected heading, bug position
                             {350.0, 10.0, 4.25},
@@ -277,8 +266,6 @@ TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorthAndTheTrackNeedsSpeedAndA
   cycle({{0x3C, 1}});
   EXPECT_TRUE(hidden(49));
 }
-
-// ---------------------------------------------------------------- flight mode annunciator
 
 TEST_F(Pfd, ModeAnnunciatorByModesEnginesTokensAndTheTunedApproach) {
   auto column = [&] {

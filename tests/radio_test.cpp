@@ -67,7 +67,7 @@ class Radio : public Radios {
   }
 };
 
-TEST_F(Radio, EachReceiverIsTunedThroughItsOwnEventsAndShownOnTheTwentyFiveKilohertzGrid) {
+TEST_F(Radio, EachReceiverIsTunedThroughItsOwnEventsAndTheAdfStandbyByThePanel) {
   // Per mode: the active and standby tokens; the outer -, outer +, inner -, inner + and transfer events.
   const std::tuple<uint32_t, uint32_t, const char*> receivers[4] = {{0x17, 0x269, "10064|10065|10066|10067|10344"},
                                                                     {0x366, 0x367, "10384|10385|10386|10388|1038C"},
@@ -89,9 +89,6 @@ TEST_F(Radio, EachReceiverIsTunedThroughItsOwnEventsAndShownOnTheTwentyFiveKiloh
     host().set_var(0x17, bcd);
     EXPECT_EQ(shown(1), text_shown);
   }
-}
-
-TEST_F(Radio, AdfStandbyIsTunedByThePanelWithinItsBandAndTransferredInBcd) {
   select(4);
   EXPECT_EQ(shown(2), "0200.00");
   const std::tuple<uint32_t, const int(*)[2], const char*> steps[] = {

@@ -72,7 +72,7 @@ TEST_F(SdPages, EngElecAndFuelTextsStayWithinTheirFieldsAndTheFuelAlertsRise) {
   expect({{0x12F, 687.0, 77, 17, "003000", kGreen}, {0x12F, 686.0, 77, 17, "002997", kAmber}});
 }
 
-TEST_F(SdPages, ValvesDoorsWheelsBrakesAndGear) {
+TEST_F(SdPages, ValvesDoorsWheelsFlightControlsAndCruise) {
   // Selector value: left, right, both centre valves open.
   const double cases[][4] = {{1, 1, 1, 1}, {16, 1, 1, 0}, {2, 1, 0, 0}, {3, 0, 1, 0}, {6, 0, 0, 1}, {0, 0, 0, 0}};
   for (const auto& c : cases) {
@@ -100,9 +100,6 @@ TEST_F(SdPages, ValvesDoorsWheelsBrakesAndGear) {
     cycle({{0x14E, c[0]}});
     EXPECT_EQ(str(icon(0x6100, 136, 49), icon(0x6130, 133, 39)), str(c[1], c[2])) << c[0];
   }
-}
-
-TEST_F(SdPages, FlightControlsAndCruiseEngineAndCabinValues) {
   cycle({{0x30E, -1.0}, {0x310, 0.2}});
   EXPECT_EQ(str(icon(0x6030, 47, 102, 1), icon(0x6030, 37, 52, 1)), "0.45 -0.2") << "limited";
   expect({{0x30F, -0.1, 81, 41, "5.0DN", 0},
@@ -111,6 +108,7 @@ TEST_F(SdPages, FlightControlsAndCruiseEngineAndCabinValues) {
   cycle({{0x312, -0.3}, {0x146, 8192.0}, {0x147, 16384.0}});
   EXPECT_EQ(str(icon(0x6040, 99, 56), icon(0x6050, 33, 7, 1), icon(0x6060, 33, 7, 1), icon(0x6060, 33, 7, 0)),
             "-30 0.5 1 66");
+  set_vars({{0x14C, 0.0}, {0x14D, 0.0}, {0x14E, 0.0}});  // gear up
   fuel_used_kg[0] = 123.9;
   fuel_used_kg[1] = 50000.0;
   engine1_running = 1;
@@ -221,7 +219,7 @@ TEST_F(SdSelection, RulesApplyInTheirOrder) {
   EXPECT_EQ(sd_page, 2);
 }
 
-TEST_F(SdSelection, KeyChoicesLastUntilTheStateChangesAndThroughAnAcknowledgedAlert) {
+TEST_F(SdSelection, KeyChoicesLastUntilTheStateChangesAndAllStepsOncePerSecond) {
   parked();
   update();
   key(195, 36);  // FUEL
@@ -243,9 +241,6 @@ TEST_F(SdSelection, KeyChoicesLastUntilTheStateChangesAndThroughAnAcknowledgedAl
   key(60, 76);
   update();
   EXPECT_EQ(sd_page, 7);
-}
-
-TEST_F(SdSelection, AllStepsOncePerSecondAndWraps) {
   parked();
   clock(100.0);
   clock(100.0);

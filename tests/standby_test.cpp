@@ -46,7 +46,7 @@ class Standby : public ModuleTest {
 
 constexpr int kInHg[2] = {5, 30}, kHpa[2] = {40, 30}, kStd[2] = {30, 50}, kKnobUp[2] = {50, 50}, kKnobDown[2] = {5, 50};
 
-TEST_F(Standby, BaroShowsTheSettingInEitherUnitAndStdHoldsTheSimulatorAtStandard) {
+TEST_F(Standby, BaroShowsTheSettingInEitherUnitStdHoldsStandardAndItBlinksAround18000) {
   GaugeHeader* baro = gauge("Baro");
   set_vars({{0x4B, 998.6}, {0x4C, 29.92}});
   EXPECT_EQ(shown(baro, 1), "  999");
@@ -77,10 +77,6 @@ TEST_F(Standby, BaroShowsTheSettingInEitherUnitAndStdHoldsTheSimulatorAtStandard
   EXPECT_EQ(baro_std_selected + baro_unit_inhg, 0U);
   EXPECT_EQ(played(), (Texts{kClick, kButton, kButton, kButton, kButton, kButton, kButton, kClick}));
   EXPECT_FALSE(host().click(baro, 30, 30) || host().click(baro, 58, 66)) << "outside every area";
-}
-
-TEST_F(Standby, BaroBlinksOnTheWrongSideOf18000WithAnEighteenEvaluationPeriod) {
-  GaugeHeader* baro = gauge("Baro");
   host().set_var(0x4A, 18000.0);
   EXPECT_EQ(blinks(baro, 1, 40), std::string(40, 'v')) << "exactly 18000 never blinks";
   baro_std_selected = 1;
@@ -122,7 +118,7 @@ TEST_F(Standby, AirspeedAndAttitudePointersAreHeldOnTheirDials) {
 // The standby altimeter, pre-order: setting window (2), drum (3), pointer (4), unit icon (5).
 constexpr int kInc[2] = {12, 58}, kDec[2] = {6, 58}, kUnit[2] = {55, 60}, kSync[2] = {5, 5};
 
-TEST_F(Standby, AltimeterShowsResetFor109EvaluationsThenSynchronisesOnceAndKeepsItsOwnSetting) {
+TEST_F(Standby, AltimeterResetSynchronisationSettingAndResynchronisation) {
   GaugeHeader* alt = gauge("Stdby Altimeter");
   set_vars({{0x49, 1000.0}, {0x4A, 3300.0}, {0x4B, 1013.0}, {0x4C, 29.91}});
   for (int i = 1; i <= 109; ++i) {
@@ -161,10 +157,6 @@ TEST_F(Standby, AltimeterShowsResetFor109EvaluationsThenSynchronisesOnceAndKeeps
   click(alt, kUnit);
   EXPECT_NEAR(stby_baro_hpa, 32.0 * 33.864, 1e-6);
   EXPECT_EQ(shown(alt, 2), "1084");
-}
-
-TEST_F(Standby, AltimeterKnobAndLargeOffsetsResynchroniseWithinTheirDigits) {
-  GaugeHeader* alt = gauge("Stdby Altimeter");
   stby_startup_ticks = 109;
   cycle(alt, {{0x49, 2000.0}, {0x4A, 7000.0}, {0x4B, 1020.0}, {0x4C, 30.12}});
   click(alt, kInc, 3);
