@@ -5,7 +5,6 @@
 // end stops and the automatic ground spoiler extension; the engine start
 // sequence; the rudder trim window, switch and RESET.
 #include <cmath>
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -50,6 +49,14 @@ class Controls : public ModuleTest {
     host().evaluate(g_);
     return host().events();
   }
+  // The events of n updates.
+  Events updates(int n) {
+    host().clear_events();
+    for (int i = 0; i < n; ++i) {
+      host().update(g_);
+    }
+    return host().events();
+  }
   // The first value of each element from first to last after an evaluation, '1' when not zero.
   std::string lights(size_t first, size_t last) {
     host().evaluate(g_);
@@ -90,13 +97,12 @@ TEST_F(LandingGear, EachLegShowsDownOrInTransitAndTheSelectorIsSteppedOneEventPe
   // Just off either end is in transit; beyond full down is both.
   set_vars({{0x14D, 0.5}, {0x14C, 16382.9}, {0x14E, 16384.0}});
   EXPECT_EQ(lights(kLeftDown, kRightTransit), "001111");
-  const std::tuple<int, int, Events, int> cases[] = {
-      {5, kLo, steps(kDown, 3), 2},   // arm LO from MAX
-      {1, kMed, steps(kUp, 2), 3},    // arm MED from OFF
-      {3, kMed, {}, 3},               // already there
-      {0, kLo, steps(kUp, 2), 2},     // from RTO
-      {4, kMax, steps(kDown, 4), 0},  // RTO on the ground
-  };
+  // Arm LO from MAX, MED from OFF, MED already there, LO from RTO, RTO on the ground.
+  const std::tuple<int, int, Events, int> cases[] = {{5, kLo, steps(kDown, 3), 2},
+                                                     {1, kMed, steps(kUp, 2), 3},
+                                                     {3, kMed, {}, 3},
+                                                     {0, kLo, steps(kUp, 2), 2},
+                                                     {4, kMax, steps(kDown, 4), 0}};
   for (const auto& [from, button, sent, to] : cases) {
     autobrake_lo_armed = autobrake_med_armed = autobrake_max_armed = 0;
     host().set_var(0x2E7, from);
@@ -190,17 +196,11 @@ constexpr int kAbove = 20, kBelow = 80;
 TEST_F(Controls, SpoilerLeverStepsThroughItsDetentsAndArmedGroundSpoilersExtendAtTouchdown) {
   open("Spoilers");
   // Handles 8283, 10983, 13683, 16383 down, silent against the stop, back up, then ARM.
-  EXPECT_EQ(clicks(g_, {{40, kBelow},
-                        {40, kBelow},
-                        {40, kBelow},
-                        {40, kBelow},
-                        {40, kBelow},
-                        {40, kAbove},
-                        {40, kAbove},
-                        {40, kAbove},
-                        {40, kAbove},
-                        {40, kAbove}}),
-            "100FA:205B|100FA:2AE7|100FA:3573|100FA:3FFF||100FA:3573|100FA:2AE7|100FA:205B|100FA|10212");
+  std::string moves;
+  for (int y : {kBelow, kBelow, kBelow, kBelow, kBelow, kAbove, kAbove, kAbove, kAbove, kAbove}) {
+    moves += clicks(g_, {{40, y}}) + "|";
+  }
+  EXPECT_EQ(moves, "100FA:205B|100FA:2AE7|100FA:3573|100FA:3FFF||100FA:3573|100FA:2AE7|100FA:205B|100FA|10212|");
   // ARM shows 10 pixels above retracted, whatever the handle says; full is 42 pixels down.
   const double scale = as_slider(el(g_, 1))->y_scale;
   EXPECT_NEAR(16383.0 * scale, 42.0, 0.05);
@@ -217,16 +217,12 @@ TEST_F(Controls, SpoilerLeverStepsThroughItsDetentsAndArmedGroundSpoilersExtendA
   EXPECT_EQ(played(kFlapSound), 11U);
   // Handles off the detents step by the same amount, unclamped; at or below retracted a
   // click above arms; beyond full the lever stays silent.
-  for (const auto& [from, y, sent] : {std::tuple{1000.0, kBelow, "100FA:E74"},
-                                      {1000.0, kAbove, "100FA:FFFFF95C"},
-                                      {15000.0, kBelow, "100FA:4524"},
-                                      {8283.5, kAbove, "100FA:15CF"},
-                                      {8282.9, kAbove, "100FA:15CE"},
-                                      {16382.9, kBelow, "100FA:4A8A"},
-                                      {-300.0, kBelow, "100FA:960"},
-                                      {0.5, kAbove, "100FA:FFFFF575"},
-                                      {-300.0, kAbove, "10212"},
-                                      {20000.0, kBelow, ""}}) {
+  const std::tuple<double, int, const char*> off_detents[] = {
+      {1000.0, kBelow, "100FA:E74"},  {1000.0, kAbove, "100FA:FFFFF95C"}, {15000.0, kBelow, "100FA:4524"},
+      {8283.5, kAbove, "100FA:15CF"}, {8282.9, kAbove, "100FA:15CE"},     {16382.9, kBelow, "100FA:4A8A"},
+      {-300.0, kBelow, "100FA:960"},  {0.5, kAbove, "100FA:FFFFF575"},    {-300.0, kAbove, "10212"},
+      {20000.0, kBelow, ""}};
+  for (const auto& [from, y, sent] : off_detents) {
     set_vars({{0x144, 0.0}, {0x145, from}});
     world().sound.clear_calls();
     EXPECT_EQ(clicks(g_, {{40, y}}), sent) << from;
@@ -280,14 +276,10 @@ TEST_F(Controls, FlapLeverDrawsTheAircraftsDetentsWithSixPositionsAndStepsOncePe
   flap_step_count = 0;
   EXPECT_EQ(lever_at(3276.8), 3276.8);
 
+  const std::pair<double, int> presses[] = {{16383.0, kBelow}, {16384.0, kBelow}, {16384.0, kAbove}, {0.0, kAbove},
+                                            {0.0, kBelow},     {0.001, kAbove},   {-5.0, kAbove}};
   std::string sent;
-  for (const auto& [handle, y] : {std::pair{16383.0, kBelow},
-                                  {16384.0, kBelow},
-                                  {16384.0, kAbove},
-                                  {0.0, kAbove},
-                                  {0.0, kBelow},
-                                  {0.001, kAbove},
-                                  {-5.0, kAbove}}) {
+  for (const auto& [handle, y] : presses) {
     host().set_var(0x148, handle);
     sent += clicks(g_, {{40, y}}) + "|";
   }
@@ -329,13 +321,6 @@ TEST_F(Controls, StarterSelectorAndMastersAndTheStartOfEngineOneThenTwo) {
   }
   EXPECT_EQ(played(kClick), 10U);
   open("Engine Starters");
-  auto updates = [&](int n) {
-    host().clear_events();
-    for (int i = 0; i < n; ++i) {
-      host().update(g_);
-    }
-    return host().events();
-  };
   eng_start_state = 0;  // idle does nothing
   EXPECT_EQ(updates(3), Events{});
   click(kRight, 30);
@@ -385,30 +370,14 @@ class RudderTrim : public Controls {
     }
     return out;
   }
-  Events updates(int n) {
-    host().clear_events();
-    for (int i = 0; i < n; ++i) {
-      host().update(g_);
-    }
-    return host().events();
-  }
 };
 
 TEST_F(RudderTrim, WindowSwitchAndReset) {
-  const std::pair<double, const char*> cases[] = {
-      {0.01745, "R010"},
-      {-0.026175, "L015"},
-      {0.5, "R286"},
-      {0.0017, "CTRD"},
-      {-0.0017, "CTRD"},
-      {0.0, "CTRD"},
-      // Past what four characters hold, and values no simulator should send.
-      {1.7443, "R999"},
-      {1.7445, "R999"},
-      {-10.0, "L999"},
-      {1e300, "R999"},
-      {-std::numeric_limits<double>::infinity(), "L999"},
-      {std::nan(""), "CTRD"}};
+  // Past what four characters hold, and values no simulator should send, after the ordinary ones.
+  const std::pair<double, const char*> cases[] = {{0.01745, "R010"}, {-0.026175, "L015"}, {0.5, "R286"},
+                                                  {0.0017, "CTRD"},  {-0.0017, "CTRD"},   {0.0, "CTRD"},
+                                                  {1.7443, "R999"},  {1.7445, "R999"},    {-10.0, "L999"},
+                                                  {1e300, "R999"},   {-HUGE_VAL, "L999"}, {std::nan(""), "CTRD"}};
   for (const auto& [radians, shown] : cases) {
     host().set_var(0x313, radians);
     host().evaluate(g_);

@@ -201,8 +201,8 @@ class Fsuipc : public ModuleTest {
 
 TEST_F(Fsuipc, OpenChecksVersionsSendsItsOwnVersionOnceAndFailuresLeaveTheLinkClosed) {
   ASSERT_EQ(open(), 1);
-  EXPECT_EQ(str(result_, ipc_sim_version, ipc_capacity, world().fsuipc.messages()), str(FSUIPC_OK, 6, 1000, 1));
-  EXPECT_EQ(ipc_fsuipc_version, world().fsuipc.fsuipc_version);
+  EXPECT_EQ(str(result_, ipc_sim_version, ipc_capacity, world().fsuipc.messages(), ipc_fsuipc_version),
+            str(FSUIPC_OK, 6, 1000, 1, world().fsuipc.fsuipc_version));
   // Wire: read 0x3304/4, read 0x3308/4, write 0x330A/2 = 1100, end marker.
   const auto& wire = world().fsuipc.last_request;
   ASSERT_EQ(wire.size(), 20U + 20U + 14U + 4U);
@@ -224,17 +224,17 @@ TEST_F(Fsuipc, OpenChecksVersionsSendsItsOwnVersionOnceAndFailuresLeaveTheLinkCl
   EXPECT_EQ(ipc_buffer, nullptr);
   auto& f = world().fsuipc;
   // Simulator asked for, buffer size, versions answered, window present, message failing; the result.
+  const uint32_t kV = 0x19980005, kS = 0xFADE0006;
   const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t, bool, bool, uint32_t> cases[] = {
-      {0, 31, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
-      {0, 0, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_VIEW},
-      {0, 1000, 0x19980005, 0xFADE0006, false, false, FSUIPC_ERR_NOFS},
-      {0, 1000, 0x19980004, 0xFADE0006, true, false, FSUIPC_ERR_VERSION},
-      {0, 1000, 0x19980005, 0xFADF0006, true, false, FSUIPC_ERR_VERSION},
-      {7, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_ERR_WRONGFS},
-      {0, 1000, 0x19980005, 0xFADE0006, true, true, FSUIPC_ERR_DATA},
-      {6, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
-      {0, 1000, 0x19980005, 0xFADE0006, true, false, FSUIPC_OK},
-  };
+      {0, 31, kV, kS, true, false, FSUIPC_ERR_VIEW},
+      {0, 0, kV, kS, true, false, FSUIPC_ERR_VIEW},
+      {0, 1000, kV, kS, false, false, FSUIPC_ERR_NOFS},
+      {0, 1000, kV - 1, kS, true, false, FSUIPC_ERR_VERSION},
+      {0, 1000, kV, kS + 0x10000, true, false, FSUIPC_ERR_VERSION},
+      {7, 1000, kV, kS, true, false, FSUIPC_ERR_WRONGFS},
+      {0, 1000, kV, kS, true, true, FSUIPC_ERR_DATA},
+      {6, 1000, kV, kS, true, false, FSUIPC_OK},
+      {0, 1000, kV, kS, true, false, FSUIPC_OK}};
   for (const auto& [simulator, size, fsuipc_version, sim_version, present, failing, result] : cases) {
     std::tie(f.fsuipc_version, f.sim_version, f.present, f.failing) =
         std::tie(fsuipc_version, sim_version, present, failing);

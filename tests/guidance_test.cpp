@@ -467,10 +467,7 @@ TEST_F(Guidance, ThrottleReverseIsScaledByTheParameterOnlyAndAutothrustShowsTheA
   // Trim scales (3, 4) and wheels (5, 6) move against the pitch trim.
   for (const auto& [trim, scale, wheel] : {std::tuple{0.3, -15.0, -24.0}, {-0.1, 5.0, 8.0}}) {
     host().set_var(0x30F, trim);
-    EXPECT_DOUBLE_EQ(y(3), scale);
-    EXPECT_DOUBLE_EQ(y(4), scale);
-    EXPECT_DOUBLE_EQ(y(5), wheel);
-    EXPECT_DOUBLE_EQ(y(6), wheel);
+    EXPECT_EQ(str(y(3), y(4), y(5), y(6)), str(scale, scale, wheel, wheel)) << trim;
   }
 }
 

@@ -130,20 +130,24 @@ Events ModuleTest::clicked(GaugeHeader* g, int x, int y) {
   return host().events();
 }
 
-std::string ModuleTest::clicks(GaugeHeader* g, std::initializer_list<std::pair<int, int>> pixels) {
+std::string ModuleTest::hex(const Events& events) {
   std::ostringstream out;
   out << std::hex << std::uppercase;
-  for (const auto& [x, y] : pixels) {
-    out << (&x == &pixels.begin()->first ? "" : "|");
-    const Events sent = clicked(g, x, y);
-    for (size_t i = 0; i < sent.size(); ++i) {
-      out << (i == 0 ? "" : " ") << sent[i].id;
-      if (sent[i].value != 0) {
-        out << ':' << sent[i].value;
-      }
+  for (size_t i = 0; i < events.size(); ++i) {
+    out << (i == 0 ? "" : " ") << events[i].id;
+    if (events[i].value != 0) {
+      out << ':' << events[i].value;
     }
   }
   return out.str();
+}
+
+std::string ModuleTest::clicks(GaugeHeader* g, std::initializer_list<std::pair<int, int>> pixels) {
+  std::string out;
+  for (const auto& [x, y] : pixels) {
+    out += (&x == &pixels.begin()->first ? "" : "|") + hex(clicked(g, x, y));
+  }
+  return out;
 }
 
 std::string ModuleTest::lit(GaugeHeader* g, std::initializer_list<size_t> indices) {

@@ -90,6 +90,8 @@ class ModuleTest : public ::testing::Test {
   // The events of clicks in turn: each click's event ids in hex (":value" when
   // not 0) parted by spaces, the clicks parted by '|'.
   std::string clicks(GaugeHeader* g, std::initializer_list<std::pair<int, int>> pixels);
+  // Events written as clicks() writes one click's.
+  static std::string hex(const Events& events);
 
   // Elements by their pre-order index, 0 being the root.
   Element* el(GaugeHeader* g, size_t index) { return host_->element(g, index); }

@@ -47,14 +47,11 @@ class Overhead : public ModuleTest {
 
 TEST_F(Overhead, LightsSwitchesLandingMemoAndCabinSigns) {
   // Switch pixel, its picture and the simulator's light; the events it sends.
-  for (const auto& [x, y, icon, token, sent] : {std::tuple{30, 30, 1, 0xB, "10018"},
-                                                {63, 30, 2, 0x170, "102BF"},
-                                                {98, 30, 3, 0x26D, "1034A"},
-                                                {132, 30, 4, 0x26B, "1034B 10348"},
-                                                {25, 70, 5, 0x26E, "10349"},
-                                                {80, 65, 7, 0xE, "100D7"},
-                                                {130, 70, 8, 0x171, "102C0"},
-                                                {220, 30, 9, 0xA, "100D6"}}) {
+  const std::tuple<int, int, size_t, uint32_t, const char*> switches[] = {
+      {30, 30, 1, 0xB, "10018"},          {63, 30, 2, 0x170, "102BF"}, {98, 30, 3, 0x26D, "1034A"},
+      {132, 30, 4, 0x26B, "1034B 10348"}, {25, 70, 5, 0x26E, "10349"}, {80, 65, 7, 0xE, "100D7"},
+      {130, 70, 8, 0x171, "102C0"},       {220, 30, 9, 0xA, "100D6"}};
+  for (const auto& [x, y, icon, token, sent] : switches) {
     world().sound.clear_calls();
     EXPECT_EQ(clicks(lights_g(), {{x, y}}), sent);
     EXPECT_EQ(played(), Texts{kClick});
@@ -167,12 +164,10 @@ TEST_F(Overhead, PushButtonsBatteryWindowsAndFuelPumps) {
 
 TEST_F(Overhead, CrossfeedAndAdirsPositionTextsAndElac1) {
   GaugeHeader* g = gauge("Fuel Hyd");
-  for (const auto& [crossfeed, selector, sent] : {std::tuple{0, 2, "10160 101AA:E"},
-                                                  {0, 3, "10161 101AA:F"},
-                                                  {0, 1, ""},
-                                                  {1, 2, "1015F 101AA:2"},
-                                                  {1, 3, "1015F 101AA:3"},
-                                                  {-1, 0xE, "1015F"}}) {
+  const std::tuple<int, int, const char*> presses[] = {
+      {0, 2, "10160 101AA:E"}, {0, 3, "10161 101AA:F"}, {0, 1, ""},
+      {1, 2, "1015F 101AA:2"}, {1, 3, "1015F 101AA:3"}, {-1, 0xE, "1015F"}};
+  for (const auto& [crossfeed, selector, sent] : presses) {
     set_vars({{0x134, crossfeed}, {0x133, selector}});
     world().sound.clear_calls();
     EXPECT_EQ(clicks(g, {{255, 130}}), sent);

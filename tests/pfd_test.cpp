@@ -20,14 +20,6 @@ class Pfd : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     pfd_attitude_valid = 1;  // past the self-test unless a test wants it
-    pfd_selftest_angle = pfd_selftest_start = track_offset_deg = 0.0;
-    speed_target_on_scale = alt_target_on_scale = 0;
-    std::memset(speed_trend_up, 0, sizeof speed_trend_up);
-    std::memset(speed_trend_down, 0, sizeof speed_trend_down);
-    fd_mode = engine1_running = engine2_running = 0;
-    elac1_on = 1;
-    std::memset(thrust_detent_text, 0, sizeof thrust_detent_text);
-    std::memset(flap_thresholds, 0, sizeof flap_thresholds);
     pfd_ = gauge("PFD");
   }
   // Elements are numbered from 1 at the root, as in the chain.
@@ -244,11 +236,8 @@ TEST_F(Pfd, VerticalSpeedDigitsChangeBandAt980AndTheBarometricBoxFollowsTheBaroG
 }
 
 TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorthAndTheTrackNeedsSpeedAndAir) {
-  const double rows[][3] = {// heading, selected heading, bug position
-                            {350.0, 10.0, 4.25},
-                            {24.25, 335.75, 72.75},  // both wrap limits are inclusive
-                            {335.75, 24.25, -24.25},
-                            {10.0, 350.0, 44.25}};
+  // Heading, selected heading, bug position; both wrap limits are inclusive.
+  const double rows[][3] = {{350.0, 10.0, 4.25}, {24.25, 335.75, 72.75}, {335.75, 24.25, -24.25}, {10.0, 350.0, 44.25}};
   host().set_var(0x6A, 1);
   for (const auto& r : rows) {
     cycle({{0x51, r[0]}, {0x6B, r[1]}});
@@ -270,19 +259,16 @@ TEST_F(Pfd, HeadingReferencesTakeTheShortWayAcrossNorthAndTheTrackNeedsSpeedAndA
 TEST_F(Pfd, ModeAnnunciatorByModesEnginesTokensAndTheTunedApproach) {
   auto column = [&] {
     cycle();
-    return text(23) + "|" + text(22) + "|" + shown(21, 21);
+    return str(text(23) + "|" + text(22) + "|" + shown(21, 21), colour(23), colour(22));
   };
-  EXPECT_EQ(column(), " XX |XXX|-");
-  EXPECT_EQ(colour(23) + colour(22), 2 * kAmber);
+  EXPECT_EQ(column(), str(" XX |XXX|-", kAmber, kAmber));
   engine2_running = 1;
   std::strcpy(thrust_detent_text, "FLEX");
-  EXPECT_EQ(column(), " MAN |FLEX|o");
-  EXPECT_EQ(colour(23) + colour(22), 2 * kWhite);
+  EXPECT_EQ(column(), str(" MAN |FLEX|o", kWhite, kWhite));
   host().set_var(0x75, 1);
-  EXPECT_EQ(column(), "MACH |    |-");
-  EXPECT_EQ(str(colour(23), colour(22)), str(kGreen, kWhite)) << "line 2 keeps its last colour";
+  EXPECT_EQ(column(), str("MACH |    |-", kGreen, kWhite)) << "line 2 keeps its last colour";
   set_vars({{0x73, 1}, {0x75, 0}});
-  EXPECT_EQ(column(), "SPEED|    |-");
+  EXPECT_EQ(column(), str("SPEED|    |-", kGreen, kWhite));
   auto line = [&] {
     cycle();
     std::string s;

@@ -3,6 +3,7 @@
 // altimeter's reset, setting and resynchronisation, "DDRMI" and "Clock".
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gauges/standby/clock.h"
@@ -77,22 +78,19 @@ TEST_F(Standby, BaroShowsTheSettingInEitherUnitStdHoldsStandardAndItBlinksAround
   EXPECT_EQ(baro_std_selected + baro_unit_inhg, 0U);
   EXPECT_EQ(played(), (Texts{kClick, kButton, kButton, kButton, kButton, kButton, kButton, kClick}));
   EXPECT_FALSE(host().click(baro, 30, 30) || host().click(baro, 58, 66)) << "outside every area";
-  host().set_var(0x4A, 18000.0);
-  EXPECT_EQ(blinks(baro, 1, 40), std::string(40, 'v')) << "exactly 18000 never blinks";
-  baro_std_selected = 1;
-  EXPECT_EQ(blinks(baro, 1, 40), std::string(40, 'v'));
-  baro_std_selected = 0;
-  host().set_var(0x4A, 18001.0);
-  EXPECT_EQ(blinks(baro, 1, 46), "vvvvvvvvhhhhhhhhhvvvvvvvvvhhhhhhhhhvvvvvvvvvhh");
-  // Leaving the condition mid-phase shows the text at once and restarts.
-  host().set_var(0x4A, 17000.0);
-  EXPECT_EQ(blinks(baro, 1, 1), "v");
-  host().set_var(0x4A, 18500.0);
-  EXPECT_EQ(blinks(baro, 1, 9), "vvvvvvvvh");
-  host().set_var(0x4A, 5000.0);  // below 18000 it is Std that blinks
-  EXPECT_EQ(blinks(baro, 1, 1), "v");
-  click(baro, kStd);
-  EXPECT_EQ(blinks(baro, 1, 9), "vvvvvvvvh");
+  // Altitude and Std, then the text over some cycles: exactly 18000 ft never blinks, leaving the condition
+  // mid-phase shows the text at once and restarts it, below 18000 ft it is Std that blinks.
+  const std::tuple<double, uint32_t, int> rows[] = {{18000.0, 0, 20}, {18000.0, 1, 20}, {18001.0, 0, 46},
+                                                    {17000.0, 0, 1},  {18500.0, 0, 9},  {5000.0, 0, 1},
+                                                    {5000.0, 1, 9}};
+  std::string seen;
+  for (const auto& [feet, std_selected, n] : rows) {
+    host().set_var(0x4A, feet);
+    baro_std_selected = std_selected;
+    seen += blinks(baro, 1, n) + "|";
+  }
+  EXPECT_EQ(seen, std::string(20, 'v') + "|" + std::string(20, 'v') +
+                      "|vvvvvvvvhhhhhhhhhvvvvvvvvvhhhhhhhhhvvvvvvvvvhh|v|vvvvvvvvh|v|vvvvvvvvh|");
 }
 
 TEST_F(Standby, AirspeedAndAttitudePointersAreHeldOnTheirDials) {

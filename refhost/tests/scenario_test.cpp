@@ -41,9 +41,13 @@ TEST(ScenarioFile, BadFilesNameTheFileLineAndProblem) {
   }
   EXPECT_EQ(error_of("[[step]]\nset = { altitude = 3 }\n"),
             "bad.toml:1: a step needs \"at\" (seconds of simulation time)");
-}
-
-TEST(ScenarioFile, RendersAreTheWholePanelOrAGroupOfGauges) {
+  try {
+    load_scenario("/nonexistent/flight.toml", kGauges);
+    ADD_FAILURE() << "no error";
+  } catch (const ScenarioError& e) {
+    EXPECT_STREQ(e.what(), "/nonexistent/flight.toml:0: cannot open the file") << "an error, not a crash";
+  }
+  // Renders are the whole panel or a group of gauges.
   const Scenario scenario = parse_scenario(
       "[[step]]\nat = 0\nrender = [\"panel\", { name = \"glare\", gauges = [\"Autopilot2\", \"PFD\"], scale = 2 }]\n",
       "f.toml", kGauges);
@@ -51,15 +55,6 @@ TEST(ScenarioFile, RendersAreTheWholePanelOrAGroupOfGauges) {
   EXPECT_TRUE(scenario.steps[0].renders[0].gauges.empty());
   EXPECT_EQ(scenario.steps[0].renders[1].gauges, (std::vector<std::string>{"Autopilot2", "PFD"}));
   EXPECT_EQ(scenario.steps[0].renders[1].scale, 2.0);
-}
-
-TEST(ScenarioFile, AMissingFileIsAnErrorNotACrash) {
-  try {
-    load_scenario("/nonexistent/flight.toml", kGauges);
-    FAIL() << "no error";
-  } catch (const ScenarioError& e) {
-    EXPECT_STREQ(e.what(), "/nonexistent/flight.toml:0: cannot open the file");
-  }
 }
 
 TEST(ScenarioRun, ReportsEachUnmetExpectationWithItsLineAndWhatWasSeen) {

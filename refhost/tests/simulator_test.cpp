@@ -26,11 +26,6 @@ class SimulatorTest : public ::testing::Test {
     }
     return out;
   }
-  void run(double seconds) {
-    for (int i = 0; i < static_cast<int>(seconds * 18); ++i) {
-      sim_.advance(1.0 / 18);
-    }
-  }
   testhost::TestHost host_;
   Simulator sim_;
 };
