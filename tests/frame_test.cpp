@@ -1,292 +1,317 @@
-// The binary contract with the host: Linkage, the gauge headers, the element
-// records and mouse lists as the host reads them, and the shared routines.
+// The frame of the module: the binary contract with the host (Linkage, the
+// gauge headers and mouse lists as the host reads them, the shared routines),
+// every text within its element whatever the simulator sends, the panel
+// lighting, the cockpit sounds' load, play-or-reload and release, and the
+// FSUIPC client's result codes, request records on the wire and answers.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gauges/guidance/autopilot2.h"
 #include "gauges/standby/clock.h"
 #include "gauges/standby/stdby_altimeter.h"
-#include "module/elements.h"
+#include "host/fsuipc.h"
 #include "module/gauge_table.h"
 #include "module/linkage.h"
 #include "module/variables.h"
 #include "module_fixture.h"
 #include "shared/cockpit_state.h"
+#include "shared/sounds.h"
 
 namespace corvane::test {
 namespace {
 
-[[maybe_unused]] uint32_t u32_at(const void* base, size_t offset) {
-  uint32_t value = 0;
-  std::memcpy(&value, static_cast<const uint8_t*>(base) + offset, sizeof value);
-  return value;
-}
+using testhost::SoundCall;
 
-[[maybe_unused]] double f64_at(const void* base, size_t offset) {
-  double value = 0;
-  std::memcpy(&value, static_cast<const uint8_t*>(base) + offset, sizeof value);
-  return value;
-}
-
-// Linkage order, widths and parent help ids as the host expects them.
-const char* const kNames[] = {"Baro",
-                              "Autopilot2",
-                              "FCU",
-                              "FD",
-                              "Airspeed",
-                              "Stdby Altimeter",
-                              "Lights",
-                              "Landing Gear",
-                              "Gear Lever",
-                              "Parking Brake",
-                              "Spoilers",
-                              "Radio",
-                              "XPNDR",
-                              "Audio",
-                              "Clock",
-                              "DDRMI",
-                              "E/WD",
-                              "Flaps",
-                              "Warnings",
-                              "Rudder Trim",
-                              "Page Keys",
-                              "Engine Starters",
-                              "Standby Attitude",
-                              "SD",
-                              "Throttle",
-                              "SD Bottom",
-                              "Alpha-Floor",
-                              "Heat",
-                              "AC Elec",
-                              "Fuel Hyd",
-                              "Fire",
-                              "ADIRS",
-                              "PFD"};
-const uint32_t kWidths[] = {92, 379, 142, 53,  69,  69, 356, 71,  55,  63, 89,  222, 222, 222, 69,  99, 225,
-                            89, 31,  63,  222, 158, 73, 198, 196, 198, 10, 365, 409, 443, 516, 264, 215};
-const uint32_t kHelpIds[] = {0,      0,      0,      0xAD90, 0xAB02, 0xAB07, 0,      0xAB7C, 0xAB30, 0xAB51, 0xAB62,
-                             0xA127, 0xA70A, 0xA70A, 0xAB16, 0xAB5A, 0xAB1E, 0xAB24, 0,      0xAB78, 0,      0xAB65,
-                             0xAB0D, 0,      0xAB6E, 0,      0xAB6E, 0,      0,      0,      0,      0,      0};
-
-TEST(Linkage, ListsTheThirtyThreeGaugesInTableOrder) {
-  EXPECT_EQ(Linkage.module_id, 0x13U);
-  EXPECT_EQ(Linkage.version, 0x0800U);
-  EXPECT_EQ(Linkage.flags, 0U);
-  ASSERT_NE(Linkage.init, nullptr);
-  ASSERT_NE(Linkage.deinit, nullptr);
-  EXPECT_EQ(ImportTable.entries[0].id, 0x0FU);
-  EXPECT_EQ(ImportTable.entries[1].id, 0U);
-  EXPECT_EQ(ImportTable.entries[1].services, nullptr);
-
-  size_t i = 0;
-  for (; Linkage.gauges[i] != nullptr; ++i) {
-    ASSERT_LT(i, std::size(kNames));
-    const GaugeHeader* g = Linkage.gauges[i];
-    EXPECT_STREQ(g->name, kNames[i]);
-    EXPECT_EQ(g->version, 0x320U) << g->name;
-    EXPECT_EQ(g->width_mm, kWidths[i]) << g->name;
-    EXPECT_EQ(g->parameters, nullptr) << g->name;
-    EXPECT_EQ(g->reserved10, 0U);
-    // Exactly one root element in a 0-terminated list.
-    ASSERT_NE(g->elements, nullptr) << g->name;
-    EXPECT_NE(g->elements[0], nullptr) << g->name;
-    EXPECT_EQ(g->elements[1], nullptr) << g->name;
-    EXPECT_EQ(g->elements[0]->gauge, g) << g->name;
-    // The seven routines are the same in every header.
-    EXPECT_EQ(g->routine3, Linkage.gauges[0]->routine3);
-    EXPECT_EQ(g->routine9, Linkage.gauges[0]->routine9);
-    // Only "SD Bottom" goes without a callback.
-    EXPECT_EQ(g->callback == nullptr, std::string(g->name) == "SD Bottom") << g->name;
-  }
-  EXPECT_EQ(i, 33U);
-}
-
-TEST(Linkage, EveryMouseListHasItsParentFirstAndEndsWithAnEndArea) {
-  size_t i = 0;
-  for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g, ++i) {
-    const MouseArea* area = (*g)->mouse_areas;
-    ASSERT_NE(area, nullptr) << (*g)->name;
-    EXPECT_EQ(area->kind, kAreaParent) << (*g)->name;
-    EXPECT_EQ(area->cursor, 0xFFFFFFFFU);
-    EXPECT_EQ(area->width, 0);
-    EXPECT_EQ(area->help_id, kHelpIds[i]) << (*g)->name;
-    ++area;
-    while (area->kind == kAreaChild) {
-      EXPECT_GT(area->width, 0) << (*g)->name;
-      EXPECT_TRUE(area->handler != nullptr || area->event_id != 0) << (*g)->name;
-      EXPECT_TRUE(area->handler == nullptr || area->event_id == 0) << (*g)->name;
-      ++area;
+TEST(Linkage, ListsTheThirtyThreeGaugesEachWithOneRootAndAClosedMouseList) {
+  EXPECT_EQ(str(Linkage.module_id, Linkage.version, Linkage.flags), str(0x13U, 0x0800U, 0U));
+  ASSERT_TRUE(Linkage.init != nullptr && Linkage.deinit != nullptr);
+  EXPECT_EQ(str(ImportTable.entries[0].id, ImportTable.entries[1].id), str(0x0FU, 0U));
+  size_t count = 0;
+  for (GaugeHeader* const* gp = Linkage.gauges; *gp != nullptr; ++gp, ++count) {
+    const GaugeHeader* g = *gp;
+    SCOPED_TRACE(g->name);
+    EXPECT_TRUE(g->version == 0x320 && g->width_mm > 0 && g->parameters == nullptr);
+    ASSERT_TRUE(g->elements != nullptr && g->elements[0] != nullptr && g->elements[1] == nullptr);
+    EXPECT_EQ(g->elements[0]->gauge, g);
+    // The seven routines are the same in every header; only "SD Bottom" goes without a callback.
+    EXPECT_TRUE(g->routine3 == Linkage.gauges[0]->routine3 && g->routine9 == Linkage.gauges[0]->routine9);
+    EXPECT_EQ(g->callback == nullptr, std::string(g->name) == "SD Bottom");
+    const MouseArea* area = g->mouse_areas;
+    ASSERT_TRUE(area != nullptr && area->kind == kAreaParent && area->cursor == 0xFFFFFFFFU && area->width == 0);
+    for (++area; area->kind == kAreaChild; ++area) {
+      EXPECT_TRUE(area->width > 0 && (area->handler == nullptr) != (area->event_id == 0)) << "a handler or an event";
     }
-    EXPECT_EQ(area->kind, kAreaEnd) << (*g)->name;
-    EXPECT_EQ(area->cursor, 0xFFFFFFFFU);
+    EXPECT_EQ(area->kind, kAreaEnd);
   }
+  EXPECT_EQ(count, 33U);
 }
 
-TEST(VariableTable, KeepsTheDoubledTokensApart) {
-  EXPECT_EQ(sim_vars[SV_3C].token, 0x3CU);
-  EXPECT_EQ(sim_vars[SV_362].token, 0x362U);
-  EXPECT_EQ(sim_vars[SV_4A_PANEL].token, 0x4AU);
-  EXPECT_EQ(sim_vars[SV_4A].token, 0x4AU);
-  EXPECT_EQ(sim_vars[SV_227_ECAM].token, 0x227U);
-  EXPECT_EQ(sim_vars[SV_227_PFD].token, 0x227U);
-  std::multiset<uint32_t> tokens;
-  for (const VariableRecord& r : sim_vars) {
-    tokens.insert(r.token);
-  }
-  EXPECT_EQ(tokens.size(), 89U);
-  for (uint32_t token : tokens) {
-    EXPECT_EQ(tokens.count(token), (token == 0x4A || token == 0x227) ? 2U : 1U) << std::hex << token;
-  }
-}
-
-#if CORVANE_RECORDS_32
-// Reads the records as raw bytes, the way the host does.
-TEST(RecordBytes, LinkageAndHeadersSitAtTheHostsOffsets) {
-  const void* linkage = &Linkage;
-  EXPECT_EQ(u32_at(linkage, 0), 0x13U);
-  EXPECT_EQ(u32_at(linkage, 12), 0U);
-  EXPECT_EQ(u32_at(linkage, 20), 0x800U);
-  EXPECT_EQ(u32_at(linkage, 24), reinterpret_cast<uintptr_t>(&gauge_baro));
-  EXPECT_EQ(u32_at(linkage, 24 + 32 * 4), reinterpret_cast<uintptr_t>(&gauge_pfd));
-  EXPECT_EQ(u32_at(linkage, 24 + 33 * 4), 0U);
-  EXPECT_EQ(sizeof(ImportTable), 16U);
-
-  const void* header = &gauge_baro;
-  EXPECT_EQ(u32_at(header, 0), 0x320U);
-  EXPECT_STREQ(reinterpret_cast<const char*>(u32_at(header, 4)), "Baro");
-  EXPECT_EQ(u32_at(header, 44), 92U);
-  EXPECT_EQ(u32_at(header, 80), reinterpret_cast<uintptr_t>(gauge_baro.mouse_areas));
-  EXPECT_EQ(u32_at(header, 84), reinterpret_cast<uintptr_t>(gauge_baro.callback));
-  for (size_t field : {10, 12, 13, 19, 22, 23, 24}) {
-    EXPECT_EQ(u32_at(header, field * 4), 0U) << field;
-  }
-}
-
-TEST(RecordBytes, BaroElementsReadAsTheHostExpects) {
-  Element* background = gauge_baro.elements[0];
-  Element* text = background->children[0];
-  Element* icon = text->children[0];
-  Element* needle = icon->children[0];
-  const auto* areas = reinterpret_cast<const uint8_t*>(gauge_baro.mouse_areas);
-  // Fourth child area: the decrease half of the knob, repeating while held.
-  const uint8_t* knob_down = areas + 4 * 44;
-  const auto* table = reinterpret_cast<const uint8_t*>(u32_at(needle, 112));
-  // Offset and 32-bit word pairs, per record.
-  const std::pair<const void*, std::vector<uint32_t>> words[] = {
-      {background, {0, kKindStatic, 4, 0x1000, 48, 0x1}},
-      {text,
-       {0,   kKindString, 4,   0xFFFFFFFF, 8,   4,        12,  5,        60,  0x4B, 88,  0x4C, 116, 0,    192, 50,
-        196, 16,          208, 0x3287FF,   212, 0x14195F, 216, 0x5A5A5A, 280, 700,  284, 1,    288, 0x25, 292, 5}},
-      {icon, {0, kKindIcon, 4, 0x1010, 112, 2}},
-      {needle, {0, kKindNeedle, 24, 13, 28, 12, 60, 0x4B, 116, 2, 120, 6, 224, 0}},
-      {table, {0, 31, 4, 65, 24, 43}},
-      {knob_down, {0, kAreaChild, 12, 17, 16, 28, 20, kCursorDecrease, 28, 0x20200000, 32, 0}},
-      {areas + 6 * 44, {0, kAreaEnd}},
-  };
-  for (const auto& [record, pairs] : words) {
-    for (size_t i = 0; i + 1 < pairs.size(); i += 2) {
-      EXPECT_EQ(u32_at(record, pairs[i]), pairs[i + 1]) << record << " +" << pairs[i];
-    }
-  }
-  EXPECT_STREQ(reinterpret_cast<const char*>(text) + 248, "Quartz");
-  const auto* failures = reinterpret_cast<const uint32_t*>(u32_at(text, 44));
-  EXPECT_EQ(std::vector<uint32_t>(failures, failures + 5), (std::vector<uint32_t>{0x14, 3, 0x15, 3, 0}));
-  EXPECT_NE(u32_at(icon, 132), 0U);
-  EXPECT_EQ(f64_at(table, 8), 948.0);
-  EXPECT_EQ(f64_at(table, 32), 1013.0);
-  EXPECT_EQ(needle->children, nullptr);
-  EXPECT_NE(u32_at(knob_down, 36), 0U);
-}
-
-TEST(RecordBytes, HostWritesReachTheValueFieldAtOffsetTwelve) {
-  VariableRecord record = sim_vars[SV_3D];
-  const double knots = 151.25;
-  std::memcpy(reinterpret_cast<uint8_t*>(&record) + 12, &knots, 8);
-  EXPECT_EQ(record_double(record), 151.25);
-  const int32_t code = 0x1200;
-  std::memcpy(reinterpret_cast<uint8_t*>(&record) + 12, &code, 4);
-  EXPECT_EQ(record_int(record), 0x1200);
-}
-#endif
-
-class SharedRoutines : public ModuleTest {};
-
-TEST_F(SharedRoutines, ActOnBarosRootWhicheverHeaderInvokesThem) {
-  Element* baro_root = gauge_baro.elements[0];
+TEST_F(ModuleTest, SharedRoutinesActOnBarosRootWhicheverHeaderInvokesThem) {
   for (GaugeHeader* g : {&gauge_pfd, &gauge_sd_bottom, &gauge_baro}) {
-    host().element_list_calls();
     const size_t before = host().element_list_calls().size();
-    EXPECT_EQ(g->routine3(), 0x1000U + 24);
-    EXPECT_EQ(g->routine4(77), 0x1000U + 25);
-    EXPECT_EQ(g->routine5(), 0x1000U + 26);
-    EXPECT_EQ(g->routine6(), 0x1000U + 27);
-    EXPECT_EQ(g->routine7(99), 0x1000U + 28);
-    EXPECT_EQ(g->routine8(), 0x1000U + 29);
-    EXPECT_EQ(g->routine9(), 0x1000U + 31);
+    const uint32_t results[] = {g->routine3(),   g->routine4(77), g->routine5(), g->routine6(),
+                                g->routine7(99), g->routine8(),   g->routine9()};
     const auto& calls = host().element_list_calls();
     ASSERT_EQ(calls.size(), before + 7);
     const int slots[] = {24, 25, 26, 27, 28, 29, 31};
     for (size_t k = 0; k < 7; ++k) {
-      EXPECT_EQ(calls[before + k].slot, slots[k]);
-      EXPECT_EQ(calls[before + k].element, baro_root);
+      EXPECT_EQ(str(results[k], calls[before + k].slot, calls[before + k].element == gauge_baro.elements[0]),
+                str(0x1000 + slots[k], slots[k], 1));
     }
-    EXPECT_EQ(calls[before + 1].argument, 77U);
-    EXPECT_EQ(calls[before + 4].argument, 99U);
+    EXPECT_EQ(calls[before + 1].argument + calls[before + 4].argument, 77U + 99U);
   }
 }
 
-class EveryGauge : public ModuleTest {};
+// Every variable a gauge could read at once hostile, in each display mode: no
+// text may be written past its element. In a child process, so that the flags
+// and colours of the static trees stay as they were for the tests that follow.
+TEST_F(ModuleTest, HostileValuesKeepEveryTextWithinItsElement) {
+  EXPECT_EXIT(
+      {
+        for (GaugeHeader* g : host().gauges()) {
+          host().install(g);
+        }
+        for (double v : {double{NAN}, double{INFINITY}, -double{INFINITY}, 1e300, -1e300, 123456789.0, -99999.5}) {
+          for (uint32_t token = 1; token < 0x400; ++token) {
+            host().set_var(token, v);
+          }
+          host().set_text_var(0x35D, "AN IDENTIFIER LONGER THAN ANY FIELD");  // a text, not a number
+          for (int mode = 0; mode <= 2; ++mode) {
+            // Switches that choose what a text shows: all off in the first mode.
+            for (uint32_t token : {0x3C, 0x6A, 0x6C, 0x73, 0x75, 0x353, 0x354, 0x35A}) {
+              host().set_var(token, mode == 0 ? 0.0 : v);
+            }
+            baro_unit_inhg = static_cast<uint32_t>(mode & 1);
+            trk_fpa_mode = mach_mode = clock_display_mode = stby_baro_unit = mode & 1;
+            fd_mode = mode;
+            for (GaugeHeader* g : host().gauges()) {
+              host().cycle(g);
+              host().cycle(g);
+            }
+          }
+        }
+        for (const std::string& v : host().violations()) {
+          std::fprintf(stderr, "%s\n", v.c_str());
+        }
+        std::exit(host().violations().empty() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
 
-// Every variable a gauge could read at once hostile, in each display mode:
-// the fixture fails the test on any text written past its element.
-TEST_F(EveryGauge, HostileValuesKeepEveryTextWithinItsElement) {
-  // Flags and colours live in the static trees: put back for the tests that follow.
-  struct Saved {
-    Element* e;
-    uint32_t flags, colour, background;
+TEST_F(ModuleTest, EachGaugeLightsItsElementsAtUpdateOnly) {
+  // One character per element in pre-order: 'x' follows the panel lights,
+  // '.' never lights, '?' or past the end: not looked at; "*": every element.
+  const std::pair<const char*, std::string> rows[] = {
+      {"Baro", "xxx."},      {"Autopilot2", "*"},      {"FCU", "x..xxxxx"},    {"FD", "?xx"},
+      {"Radio", "*"},        {"Throttle", "x..xx"},    {"Lights", "x"},        {"Heat", "*"},
+      {"AC Elec", "*"},      {"Fuel Hyd", "*"},        {"Fire", "*"},          {"ADIRS", "*"},
+      {"Landing Gear", "x"}, {"Gear Lever", "x"},      {"Parking Brake", "x"}, {"Spoilers", "x"},
+      {"Flaps", "x"},        {"Engine Starters", "x"}, {"Rudder Trim", "x"},
   };
-  std::vector<Saved> saved;
-  for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
-    for (Element* e : testhost::TestHost::elements(*g)) {
-      const bool text = e->kind == kKindString;
-      saved.push_back(
-          {e, e->image_flags, text ? as_string(e)->text_colour : 0, text ? as_string(e)->background_colour : 0});
-    }
-    host().install(*g);
-  }
-  for (double v : {double{NAN}, double{INFINITY}, -double{INFINITY}, 1e300, -1e300, 123456789.0, -99999.5}) {
-    for (uint32_t token = 1; token < 0x400; ++token) {
-      host().set_var(token, v);
-    }
-    host().set_text_var(0x35D, "AN IDENTIFIER LONGER THAN ANY FIELD");  // a text, not a number
-    for (int mode = 0; mode <= 2; ++mode) {
-      // Switches that choose what a text shows: all off in the first mode.
-      for (uint32_t token : {0x3C, 0x6A, 0x6C, 0x73, 0x75, 0x353, 0x354, 0x35A}) {
-        host().set_var(token, mode == 0 ? 0.0 : v);
-      }
-      baro_unit_inhg = static_cast<uint32_t>(mode & 1);
-      trk_fpa_mode = mach_mode = clock_display_mode = stby_baro_unit = mode & 1;
-      fd_mode = mode;
-      for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
-        host().cycle(*g);
-        host().cycle(*g);
+  for (const auto& [name, pattern] : rows) {
+    SCOPED_TRACE(name);
+    GaugeHeader* g = gauge(name);
+    host().install(g);
+    const std::vector<Element*> all = testhost::TestHost::elements(g);
+    panel_lights_on = 1;
+    host().draw(g);
+    EXPECT_EQ(all[0]->image_flags & kFlagBright, 0U) << "not at draw";
+    for (uint32_t on : {1U, 0U}) {
+      panel_lights_on = on;
+      host().cycle(g);
+      for (size_t i = 0; i < all.size(); ++i) {
+        const char c = pattern == "*" ? 'x' : i < pattern.size() ? pattern[i] : '?';
+        if (c != '?') {
+          EXPECT_EQ((all[i]->image_flags & kFlagBright) != 0, c == 'x' && on != 0) << i << " lights " << on;
+        }
       }
     }
+    host().kill(g);
   }
-  for (GaugeHeader* const* g = Linkage.gauges; *g != nullptr; ++g) {
-    host().kill(*g);
-  }
-  for (const Saved& r : saved) {
-    r.e->image_flags = r.flags;
-    if (r.e->kind == kKindString) {
-      as_string(r.e)->text_colour = r.colour;
-      as_string(r.e)->background_colour = r.background;
+}
+
+class Sounds : public ModuleTest {
+ protected:
+  std::string kinds() {
+    std::string out;
+    for (const SoundCall& c : world().sound.calls()) {
+      out += c.kind == SoundCall::Kind::Load   ? 'L'
+             : c.kind == SoundCall::Kind::Play ? (c.result != 0 ? 'P' : 'p')
+                                               : 'R';
     }
+    world().sound.clear_calls();
+    return out;
   }
-  reset_module_state();
+};
+
+TEST_F(Sounds, LoadedAtTheAutopilotsInstallReleasedAtItsKillAndReloadedOnceAfterAFailedPlay) {
+  play_sound(SOUND_CLICK);
+  EXPECT_EQ(kinds(), "") << "silent before the autopilot panel's install";
+  GaugeHeader* ap = gauge("Autopilot2");
+  host().install(ap);
+  const auto& calls = world().sound.calls();
+  const Texts files = {kClick, kButton, kFlapSound, kCavalry, kClicker, kSign, kChime};
+  ASSERT_EQ(calls.size(), 7U);
+  for (size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(str(calls[i].path, sound_slots[i].sound), str(files[i], calls[i].handle));
+  }
+  EXPECT_EQ(kinds(), "LLLLLLL");
+  play_sound(SOUND_CHIME);
+  EXPECT_EQ(str(played().back(), world().sound.calls().back().flags), str(kChime, 0));
+  kinds();
+  host().kill(ap);
+  EXPECT_EQ(kinds(), "RRRRRRR");
+  EXPECT_EQ(sound_slots[SOUND_SIGN].loaded, 1U) << "release leaves the loaded values";
+  play_sound(SOUND_SIGN);
+  EXPECT_EQ(played(), Texts{kSign});
+  EXPECT_EQ(kinds(), "pLP") << "a later play reloads";
+  world().sound.failing_loads.insert(kClicker);
+  load_sounds();
+  world().sound.failing_plays = 1;
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pLP");
+  world().sound.failing_plays = 2;
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pLp") << "the second attempt's result is ignored";
+  world().sound.failing_plays = 1;
+  world().sound.failing_loads.insert(kButton);
+  play_sound(SOUND_BUTTON);
+  EXPECT_EQ(kinds(), "pL");
+  EXPECT_EQ(sound_slots[SOUND_BUTTON].loaded + sound_slots[SOUND_CLICKER].loaded, 0U);
+  play_sound(SOUND_BUTTON);
+  play_sound(SOUND_CLICKER);
+  play_sound(SOUND_CLICK);
+  EXPECT_EQ(kinds(), "P") << "only the slot that loaded plays";
+}
+
+class Fsuipc : public ModuleTest {
+ protected:
+  int open(uint32_t simulator = 0, uint32_t size = sizeof buffer_) {
+    return ipc_open(simulator, &result_, size == 0 ? nullptr : buffer_, size);
+  }
+  uint8_t buffer_[1000] = {};
+  uint32_t result_ = 99;
+};
+
+TEST_F(Fsuipc, OpenChecksVersionsSendsItsOwnVersionOnceAndFailuresLeaveTheLinkClosed) {
+  ASSERT_EQ(open(), 1);
+  EXPECT_EQ(str(result_, ipc_sim_version, ipc_capacity, world().fsuipc.messages(), ipc_fsuipc_version),
+            str(FSUIPC_OK, 6, 1000, 1, world().fsuipc.fsuipc_version));
+  // Wire: read 0x3304/4, read 0x3308/4, write 0x330A/2 = 1100, end marker.
+  const auto& wire = world().fsuipc.last_request;
+  ASSERT_EQ(wire.size(), 20U + 20U + 14U + 4U);
+  std::vector<uint32_t> words(13);
+  std::memcpy(words.data(), wire.data(), 52);
+  EXPECT_EQ(std::vector<uint32_t>({words[0], words[1], words[2], words[5], words[6], words[10], words[11], words[12]}),
+            (std::vector<uint32_t>{1, 0x3304, 4, 1, 0x3308, 2, 0x330A, 2}));
+  EXPECT_EQ(str(wire[52] | (wire[53] << 8), wire[54] | wire[55] | wire[56] | wire[57]), "1100 0");
+#if CORVANE_RECORDS_32
+  EXPECT_EQ(words[3], reinterpret_cast<uintptr_t>(&ipc_fsuipc_version));
+#endif
+  uint32_t sim = 0;
+  world().fsuipc.peek(0x3308, &sim, 4);
+  EXPECT_EQ(sim, 0xFADE0006U) << "the simulator's version word does not take the client's write";
+  EXPECT_EQ(open(), 0);
+  EXPECT_EQ(result_, FSUIPC_ERR_OPEN);
+  ipc_close();
+  ipc_close();  // safe when closed
+  EXPECT_EQ(ipc_buffer, nullptr);
+  auto& f = world().fsuipc;
+  // Simulator asked for, buffer size, versions answered, window present, message failing; the result.
+  const uint32_t kV = 0x19980005, kS = 0xFADE0006;
+  const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t, bool, bool, uint32_t> cases[] = {
+      {0, 31, kV, kS, true, false, FSUIPC_ERR_VIEW},
+      {0, 0, kV, kS, true, false, FSUIPC_ERR_VIEW},
+      {0, 1000, kV, kS, false, false, FSUIPC_ERR_NOFS},
+      {0, 1000, kV - 1, kS, true, false, FSUIPC_ERR_VERSION},
+      {0, 1000, kV, kS + 0x10000, true, false, FSUIPC_ERR_VERSION},
+      {7, 1000, kV, kS, true, false, FSUIPC_ERR_WRONGFS},
+      {0, 1000, kV, kS, true, true, FSUIPC_ERR_DATA},
+      {6, 1000, kV, kS, true, false, FSUIPC_OK},
+      {0, 1000, kV, kS, true, false, FSUIPC_OK}};
+  for (const auto& [simulator, size, fsuipc_version, sim_version, present, failing, result] : cases) {
+    std::tie(f.fsuipc_version, f.sim_version, f.present, f.failing) =
+        std::tie(fsuipc_version, sim_version, present, failing);
+    const int opened = open(simulator, size);
+    EXPECT_EQ(str(opened, result_, ipc_buffer == nullptr), str(result == FSUIPC_OK, result, result != FSUIPC_OK));
+    ipc_close();
+  }
+}
+
+TEST_F(Fsuipc, ReadsAreAnsweredInPlaceAndTheQueueStopsFourBytesShortOfCapacity) {
+  const int16_t axis = -1234;
+  world().fsuipc.poke(0x332E, &axis, 2);
+  ASSERT_EQ(open(), 1);
+  EXPECT_EQ(str(ipc_process(&result_), result_), str(0, FSUIPC_ERR_NODATA));
+  const int sent = world().fsuipc.messages();
+  int16_t got = 0;
+  uint8_t untouched = 0x5C;
+  ASSERT_EQ(ipc_read(0x332E, 2, &got, &result_), 1);
+  ASSERT_EQ(ipc_read(0x332E, 2, nullptr, &result_), 1);  // sent, nothing copied
+  ASSERT_EQ(ipc_read(0x332E, 0, &untouched, &result_), 1);
+  ASSERT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(str(world().fsuipc.messages() - sent, got, int{untouched}, ipc_next == ipc_buffer), "1 -1234 92 1");
+  // A failed exchange keeps the old value.
+  world().fsuipc.failing = true;
+  const int16_t other = 77;
+  world().fsuipc.poke(0x332E, &other, 2);
+  ASSERT_EQ(ipc_read(0x332E, 2, &got, &result_), 1);
+  EXPECT_EQ(ipc_process(&result_), 0);
+  EXPECT_EQ(str(result_, got, ipc_next == ipc_buffer), str(FSUIPC_ERR_DATA, -1234, 1));
+  ipc_close();
+  EXPECT_EQ(ipc_read(0x332E, 2, &got, &result_) + ipc_write(0x332E, 2, &got, &result_) + ipc_process(&result_), 0);
+  EXPECT_EQ(result_, FSUIPC_ERR_NOTOPEN);
+  uint8_t sink[64] = {};
+  world().fsuipc.failing = false;
+  ASSERT_EQ(open(0, 64), 1);
+  ASSERT_EQ(ipc_read(0x100, 44, sink, &result_), 1) << "16 + 44 = 60 bytes: exactly capacity - 4";
+  uint8_t* before = ipc_next;
+  EXPECT_EQ(ipc_read(0x100, 1, sink, &result_), 0);
+  EXPECT_EQ(str(result_, ipc_next == before), str(FSUIPC_ERR_SIZE, 1));
+  EXPECT_EQ(ipc_write(0x100, 0, sink, &result_), 0);
+  EXPECT_EQ(ipc_read(0x100, 0xFFFFFFF0U, sink, &result_), 0) << "a huge size must not wrap";
+  ipc_close();
+  ASSERT_EQ(open(0, 64), 1);
+  EXPECT_EQ(ipc_read(0x100, 45, sink, &result_), 0);
+  EXPECT_EQ(ipc_write(0x100, 48, sink, &result_), 1) << "writes need four bytes less";
+  ipc_close();
+
+  static uint8_t big[0x9000];
+  ASSERT_EQ(ipc_open(0, &result_, big, sizeof big), 1);
+  EXPECT_EQ(ipc_capacity, 0x7F00U);
+  const uint32_t value = 0xCAFEF00D;
+  ASSERT_EQ(ipc_write(0x0BC0, 4, &value, &result_), 1);
+  ASSERT_EQ(ipc_process(&result_), 1);
+  uint32_t seen = 0;
+  world().fsuipc.peek(0x0BC0, &seen, 4);
+  EXPECT_EQ(seen, value) << "writes reach the server";
+}
+
+TEST_F(Fsuipc, ARewrittenAnswerNeverWritesPastWhatWasAsked) {
+  ASSERT_EQ(open(), 1);
+  uint8_t guard[8] = {};
+  ASSERT_EQ(ipc_read(0x100, 2, guard, &result_), 1);
+  world().fsuipc.tamper = [](uint8_t* buffer, uint32_t) {
+    const uint32_t huge = 6;  // claims more bytes than were queued for it
+    std::memcpy(buffer + 8, &huge, 4);
+    std::memset(buffer + 16, 0xEE, 6);
+  };
+  EXPECT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(guard[2] | guard[5], 0);
+  world().fsuipc.tamper = [](uint8_t* buffer, uint32_t) {
+    const uint32_t odd = 7;
+    std::memcpy(buffer, &odd, 4);
+  };
+  ASSERT_EQ(ipc_read(0x100, 2, guard, &result_), 1);
+  EXPECT_EQ(ipc_process(&result_), 1);
+  EXPECT_EQ(buffer_[0], 0) << "an unknown record kind ends the walk and is cleared";
+  ipc_close();
 }
 
 }  // namespace

@@ -23,33 +23,32 @@ std::string error_of(const std::string& text) {
 }
 
 TEST(ScenarioFile, BadFilesNameTheFileLineAndProblem) {
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nset = { altitud = 3 }\n"), "bad.toml:3: unknown token name \"altitud\"");
-  EXPECT_EQ(error_of("[[step]]\nat = 1\n\n[[step]]\nat = 0.5\n"),
-            "bad.toml:5: time goes backwards: 0.500000 s after 1.000000 s");
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nclick = { gauge = \"Nope\", x = 1, y = 2 }\n"),
-            "bad.toml:3: unknown gauge \"Nope\"");
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nexpect = [{ gauge = \"Baro\", element = 1, txt = \"x\" }]\n"),
-            "bad.toml:3: unknown key \"txt\"");
+  // Each text follows "[[step]]\nat = 1\n"; the error starts with the message given.
+  const std::pair<const char*, const char*> bad[] = {
+      {"set = { altitud = 3 }\n", "bad.toml:3: unknown token name \"altitud\""},
+      {"\n[[step]]\nat = 0.5\n", "bad.toml:5: time goes backwards: 0.500000 s after 1.000000 s"},
+      {"click = { gauge = \"Nope\", x = 1, y = 2 }\n", "bad.toml:3: unknown gauge \"Nope\""},
+      {"expect = [{ gauge = \"Baro\", element = 1, txt = \"x\" }]\n", "bad.toml:3: unknown key \"txt\""},
+      {"set = { altitude = }\n", "bad.toml:3: malformed TOML"},
+      {"set = { \"0x4A\" = \"high\" }\n", "bad.toml:3: 0x4A must be a number"},
+      {"ramp = { altitude = { to = 3, over = 0 } }\n", "bad.toml:3: over must be more"},
+      {"expect = [{ page = \"APU\" }]\n", "bad.toml:3: unknown SD page \"APU\""},
+      {"expect = [{ block = \"Other\", text = \"x\" }]\n", "bad.toml:3: unknown shared block"},
+      {"render = { name = \"../x\" }\n", "bad.toml:3: a frame name must be a plain file name"},
+      {"render = { name = \"x\", gauges = [\"Nope\"] }\n", "bad.toml:3: unknown gauge \"Nope\""}};
+  for (const auto& [text, error] : bad) {
+    const std::string got = error_of(std::string("[[step]]\nat = 1\n") + text);
+    EXPECT_EQ(got.rfind(error, 0), 0U) << got;
+  }
   EXPECT_EQ(error_of("[[step]]\nset = { altitude = 3 }\n"),
             "bad.toml:1: a step needs \"at\" (seconds of simulation time)");
-  const std::string malformed = error_of("[[step]]\nat = 1\nset = { altitude = }\n");
-  EXPECT_EQ(malformed.rfind("bad.toml:3: malformed TOML", 0), 0U) << malformed;
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nset = { \"0x4A\" = \"high\" }\n"), "bad.toml:3: 0x4A must be a number");
-  EXPECT_NE(error_of("[[step]]\nat = 1\nramp = { altitude = { to = 3, over = 0 } }\n").find("over must be more"),
-            std::string::npos);
-  EXPECT_EQ(
-      error_of("[[step]]\nat = 1\nexpect = [{ page = \"APU\" }]\n").rfind("bad.toml:3: unknown SD page \"APU\"", 0),
-      0U);
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nexpect = [{ block = \"Other\", text = \"x\" }]\n")
-                .rfind("bad.toml:3: unknown shared block", 0),
-            0U);
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nrender = { name = \"../x\" }\n"),
-            "bad.toml:3: a frame name must be a plain file name");
-  EXPECT_EQ(error_of("[[step]]\nat = 1\nrender = { name = \"x\", gauges = [\"Nope\"] }\n"),
-            "bad.toml:3: unknown gauge \"Nope\"");
-}
-
-TEST(ScenarioFile, RendersAreTheWholePanelOrAGroupOfGauges) {
+  try {
+    load_scenario("/nonexistent/flight.toml", kGauges);
+    ADD_FAILURE() << "no error";
+  } catch (const ScenarioError& e) {
+    EXPECT_STREQ(e.what(), "/nonexistent/flight.toml:0: cannot open the file") << "an error, not a crash";
+  }
+  // Renders are the whole panel or a group of gauges.
   const Scenario scenario = parse_scenario(
       "[[step]]\nat = 0\nrender = [\"panel\", { name = \"glare\", gauges = [\"Autopilot2\", \"PFD\"], scale = 2 }]\n",
       "f.toml", kGauges);
@@ -57,15 +56,6 @@ TEST(ScenarioFile, RendersAreTheWholePanelOrAGroupOfGauges) {
   EXPECT_TRUE(scenario.steps[0].renders[0].gauges.empty());
   EXPECT_EQ(scenario.steps[0].renders[1].gauges, (std::vector<std::string>{"Autopilot2", "PFD"}));
   EXPECT_EQ(scenario.steps[0].renders[1].scale, 2.0);
-}
-
-TEST(ScenarioFile, AMissingFileIsAnErrorNotACrash) {
-  try {
-    load_scenario("/nonexistent/flight.toml", kGauges);
-    FAIL() << "no error";
-  } catch (const ScenarioError& e) {
-    EXPECT_STREQ(e.what(), "/nonexistent/flight.toml:0: cannot open the file");
-  }
 }
 
 TEST(ScenarioRun, ReportsEachUnmetExpectationWithItsLineAndWhatWasSeen) {
