@@ -11,6 +11,7 @@
 #include "gauges/ecam/alpha_floor.h"
 #include "gauges/ecam/ecam_messages.h"
 #include "gauges/ecam/warnings.h"
+#include "host/services.h"
 #include "module/variables.h"
 #include "module_fixture.h"
 #include "shared/cockpit_state.h"

@@ -114,7 +114,7 @@ TEST_F(Render, NeedlesFollowTheirCalibrationOrTurnClockwiseByDegrees) {
   const NeedlePoint table[] = {needle_point(80, 50, 0.0), needle_point(50, 20, 100.0), needle_point(20, 50, 200.0)};
   NeedleElement needle =
       make_needle(element_header(kKindNeedle, 0x11, {50, 50}, &gauge_, nullptr, nullptr, 0x3, {0, 1}),
-                  NeedleSpec{0, table, 3, 0, value0});
+                  NeedleSpec{0, table, 3, 0, entry<value0>});
   children({&needle.header});
   // The tip's pixel, beyond it, and another point's pixel.
   EXPECT_EQ(colours(0.0, 0, {{79, 50}, {82, 50}, {50, 25}}), "W--");
@@ -145,7 +145,8 @@ TEST_F(Render, HiddenElementLeavesItsPixelsButItsChildrenAreDrawnAndIconsHoldThe
   store_.add(0x21, solid(10, 10, kGreen));
   store_.add(0x22, solid(10, 10, kBlue));
   store_.add(0x23, solid(10, 10, kWhite));  // the next icon's first image
-  IconElement icon = make_icon(element_header(kKindIcon, 0x20, {5, 5}, &gauge_, nullptr, nullptr, 0x3), 3, value0);
+  IconElement icon =
+      make_icon(element_header(kKindIcon, 0x20, {5, 5}, &gauge_, nullptr, nullptr, 0x3), 3, entry<value0>);
   children({&icon.header});
   std::string shown;
   for (double index : {0.0, 1.0, 2.0, 2.9, 7.0, -1.0, double{NAN}}) {
@@ -169,9 +170,9 @@ std::array<int, 4> ink(cairo_surface_t* s, Rgb background, int x0, int y0, int x
 
 TEST_F(Render, TextSitsInItsBoxAsItsFlagsSay) {
   // Box (20,10) 60 x 14, amber on a dark blue box (Windows colours are 0x00BBGGRR).
-  StringElement text =
-      make_string(element_header(kKindString, kNoBitmap, {20, 10}, &gauge_, nullptr, nullptr, 0x6),
-                  StringSpec{{0, 0, 0}, 60, 14, 0x3287FF, 0x501010, 0, "Glass Gauge", 400, 0x25, 12, text_callback});
+  StringElement text = make_string(
+      element_header(kKindString, kNoBitmap, {20, 10}, &gauge_, nullptr, nullptr, 0x6),
+      StringSpec{{0, 0, 0}, 60, 14, 0x3287FF, 0x501010, 0, "Glass Gauge", 400, 0x25, 12, entry<text_callback>});
   children({&text.header});
   const Rgb box{0x10, 0x10, 0x50};
   g_text = "8888";
@@ -206,13 +207,13 @@ TEST_F(Render, TextSitsInItsBoxAsItsFlagsSay) {
 TEST_F(Render, SliderMovesByValueTimesScaleAndSpriteTurnsAndShifts) {
   store_.add(0x30, solid(4, 4, kGreen));
   SliderElement slider = make_slider(element_header(kKindSlider, 0x30, {60, 60}, &gauge_, nullptr, nullptr, 0x3),
-                                     SliderSpec{0, 2.0, 0, -3.0, value0, value1});
+                                     SliderSpec{0, 2.0, 0, -3.0, entry<value0>, entry<value1>});
   // Sprite texture: red upper half, blue lower half, seen through a 40 x 40 window.
   store_.add(0x40, solid(100, 100, kBlue, 0, 0, 100, 50, kRed));
   store_.add(0x41, solid(40, 40, {}));
-  SpriteElement sprite =
-      make_sprite(element_header(kKindSprite, 0x40, {0, 0}, &gauge_, nullptr, nullptr, 0x6, {20, 20}),
-                  SpriteSlotSpec{0, 1.0, value0}, SpriteSlotSpec{0, -1.0, value1}, SpriteSlotSpec{0, 0.0, nullptr});
+  SpriteElement sprite = make_sprite(
+      element_header(kKindSprite, 0x40, {0, 0}, &gauge_, nullptr, nullptr, 0x6, {20, 20}),
+      SpriteSlotSpec{0, 1.0, entry<value0>}, SpriteSlotSpec{0, -1.0, entry<value1>}, SpriteSlotSpec{0, 0.0, {}});
   children({&sprite.header, &slider.header});
   // The slider at (60 + 5 x 2, 60 + 4 x -3); pitch 5: the horizon 5 px below the centre, the window clips.
   EXPECT_EQ(colours(5.0, 4.0, {{71, 49}, {61, 61}, {20, 23}, {20, 27}, {45, 10}}), "G-RB-");
@@ -261,7 +262,7 @@ class PfdStrips : public Render {
 
 TEST_F(PfdStrips, SpeedTapeAndLimitStripMoveTogetherAtOnePointThreePixelsPerKnot) {
   MovingElement tape = make_moving(element_header(kKindMoving, 0x10E0, {9, 45}, &gauge_, nullptr, nullptr, 0x6),
-                                   MovingSpec{0, 0, 0, 0, 600.0, 0.0, nullptr, value1});
+                                   MovingSpec{0, 0, 0, 0, 600.0, 0.0, {}, entry<value1>});
   children({&tape.header});
   for (double speed : {250.0, 140.0, 320.0}) {
     g_value[1] = speed;
@@ -274,7 +275,7 @@ TEST_F(PfdStrips, SpeedTapeAndLimitStripMoveTogetherAtOnePointThreePixelsPerKnot
   }
   // The lower limit strip at the reference speed: 43.07 - (ias - ref).
   MovingElement strip = make_moving(element_header(kKindMoving, 0x1150, {9, 45}, &gauge_, nullptr, nullptr, 0x7),
-                                    MovingSpec{0, 0, 0, 0, 0.0, 86.14, nullptr, value1});
+                                    MovingSpec{0, 0, 0, 0, 0.0, 86.14, {}, entry<value1>});
   children({&strip.header});
   g_value[1] = 43.07;
   draw();
