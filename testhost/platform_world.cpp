@@ -185,7 +185,7 @@ using corvane::testhost::platform;
 extern "C" {
 
 CORVANE_HOST_CALLBACK HWND CORVANE_WINAPI FindWindowExA(HWND /*parent*/, HWND /*after*/, const char* class_name,
-                                  const char* /*window_name*/) {
+                                                        const char* /*window_name*/) {
   const HostCodeScope host_code;
   if (class_name != nullptr && std::strcmp(class_name, "UIPCMAIN") == 0 && platform().fsuipc.present) {
     return &corvane::testhost::fsuipc_window_tag;
@@ -201,14 +201,14 @@ CORVANE_HOST_CALLBACK LRESULT CORVANE_WINAPI SendMessageA(HWND window, UINT mess
   return platform().fsuipc.answer(static_cast<uint32_t>(wparam), reinterpret_cast<uint8_t*>(lparam));
 }
 
-CORVANE_HOST_CALLBACK HANDLE CORVANE_WINAPI CreateFileMappingA(HANDLE /*file*/, void* /*security*/, DWORD /*protect*/, DWORD /*size_high*/,
-                                         DWORD size_low, const char* name) {
+CORVANE_HOST_CALLBACK HANDLE CORVANE_WINAPI CreateFileMappingA(HANDLE /*file*/, void* /*security*/, DWORD /*protect*/,
+                                                               DWORD /*size_high*/, DWORD size_low, const char* name) {
   const HostCodeScope host_code;
   return platform().shared_memory.create(name, size_low);
 }
 
-CORVANE_HOST_CALLBACK void* CORVANE_WINAPI MapViewOfFile(HANDLE mapping, DWORD /*access*/, DWORD /*offset_high*/, DWORD /*offset_low*/,
-                                   uintptr_t /*bytes*/) {
+CORVANE_HOST_CALLBACK void* CORVANE_WINAPI MapViewOfFile(HANDLE mapping, DWORD /*access*/, DWORD /*offset_high*/,
+                                                         DWORD /*offset_low*/, uintptr_t /*bytes*/) {
   const HostCodeScope host_code;
   return platform().shared_memory.map(mapping);
 }
