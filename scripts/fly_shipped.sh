@@ -17,6 +17,11 @@ mkdir -p "$out"
 
 digest() { sed -n 's/^panel digest: //p' "$1/summary.txt"; }
 
+# A real x87 where the kernel runs 32-bit programs; qemu-i386 elsewhere.
+if ! "$host32" --help > /dev/null 2>&1; then
+  host32="qemu-i386 $host32"
+fi
+
 "$host64" fly scenarios/default.toml --out "$out/native" --quiet > /dev/null
 reference=$(digest "$out/native")
 echo "libcorvane.so (x86-64, SSE): digest $reference"
@@ -28,7 +33,7 @@ for word in 0x027F 0x007F 0x037F; do
   locale=""
   [ "$word" = 0x007F ] && locale="--locale de_DE.UTF-8"
   # shellcheck disable=SC2086
-  if "$host32" fly scenarios/default.toml --module "$gau" --fpu "$word" $locale --out "$out/$word" --quiet > /dev/null; then
+  if $host32 fly scenarios/default.toml --module "$gau" --fpu "$word" $locale --out "$out/$word" --quiet > /dev/null; then
     result="met"
   else
     result="FAILED"
