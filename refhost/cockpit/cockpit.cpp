@@ -6,6 +6,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -1095,14 +1096,20 @@ SDL_Rect Cockpit::tooltip_rect() const {
           th};
 }
 
-void Cockpit::paint_tooltip(cairo_t* cr) {
-  const SDL_Rect r = tooltip_rect();
-  cairo_rectangle(cr, r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
-  cairo_set_source_rgba(cr, 1.0, 1.0, 0.88, 0.95);
+// A filled box with a one-pixel outline: the tooltip and the help overlay.
+void outlined_box(cairo_t* cr, double x, double y, double w, double h, const std::array<double, 4>& fill,
+                  const std::array<double, 3>& line) {
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_set_source_rgba(cr, fill[0], fill[1], fill[2], fill[3]);
   cairo_fill_preserve(cr);
-  cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+  cairo_set_source_rgb(cr, line[0], line[1], line[2]);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
+}
+
+void Cockpit::paint_tooltip(cairo_t* cr) {
+  const SDL_Rect r = tooltip_rect();
+  outlined_box(cr, r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1, {1.0, 1.0, 0.88, 0.95}, {0.3, 0.3, 0.3});
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, 11);
   cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
@@ -1117,12 +1124,7 @@ void Cockpit::paint_help(cairo_t* cr) {
   const double w = 620, h = 44 + 18.0 * static_cast<double>(keys.size());
   const double x = std::max(10.0, (cairo_image_surface_get_width(back_) - w) / 2);
   const double y = kMenuHeight + 30;
-  cairo_rectangle(cr, x, y, w, h);
-  cairo_set_source_rgba(cr, 0.05, 0.06, 0.08, 0.9);
-  cairo_fill_preserve(cr);
-  cairo_set_source_rgb(cr, 0.5, 0.6, 0.7);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  outlined_box(cr, x, y, w, h, {0.05, 0.06, 0.08, 0.9}, {0.5, 0.6, 0.7});
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, 13);
   cairo_set_source_rgb(cr, 1, 1, 1);

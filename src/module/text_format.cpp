@@ -585,7 +585,9 @@ uint32_t read_decimal(const char*& p, bool* any) {
 }
 
 // After "0x": hexadecimal digits with an optional point, then "p" and a
-// decimal power of two.
+// decimal power of two. The walk is read_decimal's, but it cannot be shared:
+// hexadecimal digits go straight into the big integer, four exact bits each,
+// where decimal ones are kept as digits for the midpoint comparison.
 uint32_t read_hex(const char*& p) {
   Big num;
   int count = 0;
