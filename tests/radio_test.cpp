@@ -51,7 +51,7 @@ class Radios : public ModuleTest {
 
 constexpr int kModeButtons[5][2] = {{12, 53}, {74, 53}, {12, 35}, {43, 35}, {74, 35}};
 constexpr int kOuterDown[2] = {151, 39}, kOuterUp[2] = {171, 39}, kInnerDown[2] = {151, 52}, kInnerUp[2] = {171, 52},
-              kTransfer[2] = {98, 10}, kAdfTransfer[2] = {110, 20}, kSel[2] = {50, 55};
+              kAdfTransfer[2] = {110, 20}, kSel[2] = {50, 55};
 
 class Radio : public Radios {
  protected:
